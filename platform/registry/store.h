@@ -1,0 +1,62 @@
+// What the registry offers beyond the Win32 calls: where the store lives, grouping calls into one
+// atomic write, access marks, and the source of the machine's account names.
+#pragma once
+
+#include "platform/win32/types.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vexor::registry {
+
+// The store file: $VEXOR_REGISTRY, else $XDG_DATA_HOME/vexor/registry.db, else
+// ~/.local/share/vexor/registry.db. Read when the store is first opened.
+std::string storePath();
+
+// Opens (or re-checks) the store. ERROR_SUCCESS when the file is a store or does not exist yet (it is
+// created on the first write); ERROR_BADDB when it is not a store or is damaged, ERROR_ACCESS_DENIED
+// when it can't be read. Never changes the file.
+LONG checkStore();
+
+// A sentence for people that says what went wrong with the store file last, naming its path; "" when
+// nothing went wrong.
+std::string lastStoreError();
+
+// Forgets the open store; the next call opens the file storePath() names then. For tests and tools
+// that switch between files.
+void closeStore();
+
+// Groups every registry call made while it lives into one atomic write: another process sees the
+// state before it until commit() succeeds; a crash or a destruction without commit leaves the state
+// before it. Scopes nest: only the outermost one commits. If any write inside failed, commit() rolls
+// everything back and returns that failure's status.
+class Transaction {
+  public:
+    Transaction();
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    LONG commit();
+    // ERROR_SUCCESS when the scope could begin (the store is open and writable); otherwise every
+    // call inside fails with this status.
+    LONG status() const;
+
+  private:
+    bool m_outermost = false;
+    bool m_done = false;
+    LONG m_status = ERROR_SUCCESS;
+};
+
+// Marks root\path (which must exist) as refusing full access, as a key owned by another account would:
+// opening it with KEY_ALL_ACCESS then fails with ERROR_ACCESS_DENIED.
+LONG setFullAccessDenied(HKEY root, const std::string& path, bool denied);
+
+// The machine's people, offered as the value names of
+// HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Explorer\DocFolderPaths. By default the password
+// database (entries with a regular uid and a login shell); tests put their own list here.
+using AccountSource = std::function<std::vector<std::string>()>;
+void setAccountSource(AccountSource source);
+
+} // namespace vexor::registry

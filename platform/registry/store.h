@@ -49,6 +49,10 @@ class Transaction {
     LONG m_status = ERROR_SUCCESS;
 };
 
+// TRUE when the two names address the same key: key names are compared without regard to case, as
+// the store folds them.
+bool sameKeyName(const std::string& a, const std::string& b);
+
 // Marks root\path (which must exist) as refusing full access, as a key owned by another account would:
 // opening it with KEY_ALL_ACCESS then fails with ERROR_ACCESS_DENIED.
 LONG setFullAccessDenied(HKEY root, const std::string& path, bool denied);

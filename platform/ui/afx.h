@@ -98,6 +98,9 @@ class CWnd {
     void SetWindowText(LPCSTR lpszString); // UTF-8 (the program's code page on Linux)
     std::string GetWindowText() const;
     int GetWindowTextLength() const;
+    // FALSE when the text holds characters that the program's code page can't represent, so that
+    // GetWindowText would not give back what the user sees (Windows would put "?" in their place).
+    BOOL IsWindowTextRepresentable() const;
 
     BOOL EnableWindow(BOOL bEnable = TRUE); // returns TRUE when the window was disabled before
     BOOL IsWindowEnabled() const;

@@ -13,8 +13,12 @@ int LoadStringA(HINSTANCE, UINT uID, LPSTR lpBuffer, int cchBufferMax) {
         return 0;
     }
     std::size_t n = std::strlen(text);
-    if (n > static_cast<std::size_t>(cchBufferMax - 1))
+    if (n > static_cast<std::size_t>(cchBufferMax - 1)) {
         n = static_cast<std::size_t>(cchBufferMax - 1);
+        // A cut text ends before a whole character, never inside one.
+        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+            --n;
+    }
     std::memcpy(lpBuffer, text, n);
     lpBuffer[n] = '\0';
     return static_cast<int>(n);

@@ -1,0 +1,93 @@
+#include "tools/reg/Arguments.h"
+
+#include "platform/registry/registry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CRegArguments Parsed(const std::vector<std::string>& words) {
+    CRegArguments args;
+    std::string strError;
+    EXPECT_TRUE(ParseArguments(words, args, strError)) << strError;
+    return args;
+}
+
+std::string Refusal(const std::vector<std::string>& words) {
+    CRegArguments args;
+    std::string strError;
+    EXPECT_FALSE(ParseArguments(words, args, strError));
+    EXPECT_FALSE(strError.empty());
+    return strError;
+}
+
+TEST(RegToolArguments, ReadsEachOperation) {
+    const CRegArguments query = Parsed({"query", "HKCR\\CLSID", "/v", "Name", "/s"});
+    EXPECT_EQ(query.eOperation, ERegOperation::Query);
+    EXPECT_EQ(query.key.hRoot, HKEY_CLASSES_ROOT);
+    EXPECT_EQ(query.key.strSubKey, "CLSID");
+    EXPECT_TRUE(query.bValueName && query.bRecursive);
+    EXPECT_EQ(query.strValueName, "Name");
+
+    const CRegArguments add = Parsed({"ADD", "HKLM\\A", "/ve", "/t", "reg_dword", "/d", "0x1f", "/f"});
+    EXPECT_EQ(add.eOperation, ERegOperation::Add);
+    EXPECT_TRUE(add.bDefaultValue && add.bType && add.bData && add.bForce);
+    EXPECT_EQ(add.dwType, DWORD(REG_DWORD));
+    EXPECT_EQ(add.strData, "0x1f");
+
+    const CRegArguments del = Parsed({"Delete", "HKLM\\A", "/VA", "-f"});
+    EXPECT_TRUE(del.bAllValues && del.bForce);
+
+    const CRegArguments exp = Parsed({"export", "HKCR\\A", "/tmp/out.reg", "/y"});
+    EXPECT_EQ(exp.strFile, "/tmp/out.reg");
+    EXPECT_TRUE(exp.bOverwriteFile);
+
+    const CRegArguments imp = Parsed({"import", "-file.reg"});
+    EXPECT_EQ(imp.eOperation, ERegOperation::Import);
+    EXPECT_EQ(imp.strFile, "-file.reg");
+}
+
+TEST(RegToolArguments, TakesTheWordAfterASwitchAsItStands) {
+    EXPECT_EQ(Parsed({"add", "HKCR\\A", "/v", "/f", "/d", "-1"}).strValueName, "/f");
+    EXPECT_EQ(Parsed({"add", "HKCR\\A", "/v", "x", "/d", "-1"}).strData, "-1");
+    EXPECT_EQ(Parsed({"add", "HKCR\\A", "/v", "%s \\ \"", "/d", ""}).strValueName, "%s \\ \"");
+}
+
+TEST(RegToolArguments, RecognisesHelpAnywhere) {
+    EXPECT_TRUE(Parsed({"--help"}).bUsage);
+    EXPECT_EQ(Parsed({"/?"}).eOperation, ERegOperation::None);
+    const CRegArguments help = Parsed({"query", "/?"});
+    EXPECT_TRUE(help.bUsage);
+    EXPECT_EQ(help.eOperation, ERegOperation::Query);
+    EXPECT_TRUE(Parsed({"add", "HKXX", "-H"}).bUsage);
+}
+
+TEST(RegToolArguments, RefusesWrongShapes) {
+    Refusal({});
+    EXPECT_NE(Refusal({"copy", "HKCR\\A"}).find("not an operation"), std::string::npos);
+    EXPECT_NE(Refusal({"query"}).find("needs a key"), std::string::npos);
+    EXPECT_NE(Refusal({"export", "HKCR\\A"}).find("a key and a file"), std::string::npos);
+    EXPECT_NE(Refusal({"import"}).find("file name"), std::string::npos);
+    EXPECT_NE(Refusal({"query", "HKCR\\A", "HKCR\\B"}).find("Unexpected argument"), std::string::npos);
+    EXPECT_NE(Refusal({"query", "HKCR\\A", "/s", "/S"}).find("twice"), std::string::npos);
+    EXPECT_NE(Refusal({"add", "HKCR\\A", "/v"}).find("needs an argument"), std::string::npos);
+    EXPECT_NE(Refusal({"add", "HKCR\\A", "/v", ""}).find("/ve"), std::string::npos);
+    EXPECT_NE(Refusal({"add", "HKCR\\A", "/v", "a", "/ve"}).find("exclude"), std::string::npos);
+    EXPECT_NE(Refusal({"delete", "HKCR\\A", "/ve", "/va"}).find("exclude"), std::string::npos);
+    EXPECT_NE(Refusal({"add", "HKCR\\A", "/y"}).find("not a switch of ADD"), std::string::npos);
+    EXPECT_NE(Refusal({"query", "HKCR\\A", "/d", "x"}).find("not a switch of QUERY"), std::string::npos);
+    EXPECT_NE(Refusal({"add", "HKCR\\A", "/t", "REG_QWORD"}).find("not a type"), std::string::npos);
+    EXPECT_NE(Refusal({"add", "HKCR\\A", "/t", ""}).find("not a type"), std::string::npos);
+    EXPECT_NE(Refusal({"add", "HKCR\\A", "/a"}).find("Unexpected argument"), std::string::npos);
+    EXPECT_NE(Refusal({"query", "HKCU\\A"}).find("not kept"), std::string::npos);
+}
+
+TEST(RegToolArguments, KeepsTheOperationOfAFailedLine) {
+    CRegArguments args;
+    std::string strError;
+    EXPECT_FALSE(ParseArguments({"delete"}, args, strError));
+    EXPECT_EQ(args.eOperation, ERegOperation::Delete);
+    EXPECT_STREQ(OperationName(args.eOperation), "DELETE");
+}
+
+} // namespace

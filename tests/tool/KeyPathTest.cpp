@@ -1,0 +1,57 @@
+#include "tools/reg/KeyPath.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CKeyPath Parsed(const std::string& text) {
+    CKeyPath path;
+    std::string strError;
+    EXPECT_TRUE(ParseKeyPath(text, path, strError)) << text << ": " << strError;
+    return path;
+}
+
+std::string Refusal(const std::string& text) {
+    CKeyPath path;
+    std::string strError;
+    EXPECT_FALSE(ParseKeyPath(text, path, strError)) << text;
+    return strError;
+}
+
+TEST(RegToolKeyPath, AcceptsShortAndFullRootNamesInAnyCase) {
+    EXPECT_EQ(Parsed("HKCR").hRoot, HKEY_CLASSES_ROOT);
+    EXPECT_EQ(Parsed("hkey_classes_root\\CLSID").hRoot, HKEY_CLASSES_ROOT);
+    EXPECT_EQ(Parsed("hKlM\\Software").hRoot, HKEY_LOCAL_MACHINE);
+    EXPECT_EQ(Parsed("HKEY_LOCAL_MACHINE").strRootName, "HKEY_LOCAL_MACHINE");
+}
+
+TEST(RegToolKeyPath, KeepsTheSubKeyAsTyped) {
+    const CKeyPath path = Parsed("hkcr\\CLSID\\{4F1A6B2E}\\M\xC3\xBCller");
+    EXPECT_EQ(path.strSubKey, "CLSID\\{4F1A6B2E}\\M\xC3\xBCller");
+    EXPECT_EQ(path.FullPath(), "HKEY_CLASSES_ROOT\\CLSID\\{4F1A6B2E}\\M\xC3\xBCller");
+    EXPECT_TRUE(Parsed("HKLM").IsRoot());
+    EXPECT_EQ(Parsed("HKLM").FullPath(), "HKEY_LOCAL_MACHINE");
+}
+
+TEST(RegToolKeyPath, ForgivesOneTrailingBackslash) {
+    EXPECT_EQ(Parsed("HKCR\\CLSID\\").strSubKey, "CLSID");
+    EXPECT_EQ(Parsed("HKCR\\a/b:c").strSubKey, "a/b:c");
+}
+
+TEST(RegToolKeyPath, RefusesEmptyParts) {
+    EXPECT_NE(Refusal("HKCR\\a\\\\b").find("empty part"), std::string::npos);
+    Refusal("HKCR\\a\\\\");
+    Refusal("HKCR\\");
+    Refusal("HKCR\\\\a");
+    Refusal("\\HKCR\\a");
+    Refusal("");
+}
+
+TEST(RegToolKeyPath, NamesRootsTheStoreDoesNotKeep) {
+    EXPECT_NE(Refusal("HKCU\\Software").find("not kept in this store"), std::string::npos);
+    EXPECT_NE(Refusal("HKEY_USERS").find("not kept in this store"), std::string::npos);
+    EXPECT_NE(Refusal("HKXX\\a").find("not a root key"), std::string::npos);
+    Refusal("HKCRX\\a");
+}
+
+} // namespace

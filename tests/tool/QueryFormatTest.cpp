@@ -1,0 +1,81 @@
+#include "tools/reg/QueryFormat.h"
+
+#include "platform/registry/registry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kKey = "HKEY_CLASSES_ROOT\\Base";
+
+CRegFileValue Sz(const std::string& strName, const std::string& text) {
+    return {strName, false, REG_SZ, text + '\0', 0};
+}
+
+CRegFileValue Dword(const std::string& strName, DWORD dwValue) {
+    std::string data;
+    for (int i = 0; i < 4; ++i)
+        data.push_back(static_cast<char>((dwValue >> (8 * i)) & 0xFF));
+    return {strName, false, REG_DWORD, data, 0};
+}
+
+// Layouts as reg.exe prints them (with LF where reg.exe writes CRLF).
+TEST(RegToolQueryFormat, ListsValuesThenSubkeys) {
+    const CRegFileKey key{kKey, false, {Sz("Test1", "Hello, World"), Dword("Test2", 0x123)}, 0};
+    EXPECT_EQ(FormatQueryKey(key, {}),
+              "\n" + kKey + "\n    Test1    REG_SZ    Hello, World\n    Test2    REG_DWORD    0x123\n\n");
+    EXPECT_EQ(FormatQueryKey(key, {"subkey"}), "\n" + kKey +
+                                                   "\n    Test1    REG_SZ    Hello, World\n"
+                                                   "    Test2    REG_DWORD    0x123\n\n" +
+                                                   kKey + "\\subkey\n");
+}
+
+TEST(RegToolQueryFormat, AKeyWithoutValuesShowsOnlyItsSubkeys) {
+    EXPECT_EQ(FormatQueryKey({kKey, false, {}, 0}, {"subkey1", "subkey2"}),
+              "\n" + kKey + "\\subkey1\n" + kKey + "\\subkey2\n");
+}
+
+TEST(RegToolQueryFormat, ShowsATreeWithEveryKeyBelowTheTop) {
+    const std::vector<CRegFileKey> keys = {{kKey, false, {}, 0},
+                                           {kKey + "\\a", false, {}, 0},
+                                           {kKey + "\\a\\b", false, {Dword("Test4", 0xabc)}, 0}};
+    EXPECT_EQ(FormatQueryTree(keys),
+              "\n" + kKey + "\\a\n\n" + kKey + "\\a\\b\n    Test4    REG_DWORD    0xabc\n\n");
+    EXPECT_EQ(FormatQueryTree({{kKey, false, {Sz("", "x")}, 0}}),
+              "\n" + kKey + "\n    (Default)    REG_SZ    x\n\n");
+}
+
+TEST(RegToolQueryFormat, ShowsMatchesAndCountsThemInASearch) {
+    const std::vector<CRegFileKey> matches = {{kKey, false, {Sz("Wine", "First")}, 0},
+                                              {kKey + "\\sub", false, {Sz("Wine", "Second")}, 0}};
+    EXPECT_EQ(FormatQueryMatches(matches, true), "\n" + kKey + "\n    Wine    REG_SZ    First\n\n" + kKey +
+                                                     "\\sub\n    Wine    REG_SZ    Second\n\n"
+                                                     "End of search: 2 match(es) found.\n");
+    EXPECT_EQ(FormatQueryMatches({}, true), "\nEnd of search: 0 match(es) found.\n");
+    EXPECT_EQ(FormatQueryMatches({matches[0]}, false), "\n" + kKey + "\n    Wine    REG_SZ    First\n\n");
+    EXPECT_EQ(FormatQueryUnsetDefault(kKey),
+              "\n" + kKey + "\n    (Default)    REG_SZ    (value not set)\n\n");
+}
+
+TEST(RegToolQueryFormat, ShowsDataByType) {
+    EXPECT_EQ(FormatQueryData(REG_SZ, std::string("abc\0junk", 8)), "abc");
+    EXPECT_EQ(FormatQueryData(REG_SZ, "no nul"), "no nul");
+    EXPECT_EQ(FormatQueryData(REG_EXPAND_SZ, std::string("%PATH%\0", 7)), "%PATH%");
+    EXPECT_EQ(FormatQueryData(REG_MULTI_SZ, std::string("a\0b\0\0", 5)), "a\\0b");
+    EXPECT_EQ(FormatQueryData(REG_MULTI_SZ, std::string("a\0\0b\0\0", 6)), "a\\0\\0b");
+    EXPECT_EQ(FormatQueryData(REG_DWORD, std::string("\xef\xbe\xad\xde", 4)), "0xdeadbeef");
+    EXPECT_EQ(FormatQueryData(REG_DWORD, std::string("\0\0\0\0", 4)), "0x0");
+    EXPECT_EQ(FormatQueryData(REG_DWORD, "\x01\x02"), "0102");
+    EXPECT_EQ(FormatQueryData(11, std::string("\x01\0\0\0\x02\0\0\0", 8)), "0x200000001");
+    EXPECT_EQ(FormatQueryData(REG_BINARY, "\x0a\xbc"), "0ABC");
+    EXPECT_EQ(FormatQueryData(REG_NONE, ""), "");
+}
+
+TEST(RegToolQueryFormat, NamesTypes) {
+    EXPECT_EQ(RegTypeName(REG_SZ), "REG_SZ");
+    EXPECT_EQ(RegTypeName(REG_MULTI_SZ), "REG_MULTI_SZ");
+    EXPECT_EQ(RegTypeName(11), "REG_QWORD");
+    EXPECT_EQ(RegTypeName(0x100), "0x100");
+}
+
+} // namespace

@@ -1,0 +1,41 @@
+#include "tools/reg/Commands.h"
+
+#include "tools/reg/Console.h"
+#include "tools/reg/FileIo.h"
+#include "tools/reg/RegApply.h"
+#include "tools/reg/RegFileParser.h"
+#include "tools/reg/Status.h"
+
+#include "platform/registry/store.h"
+
+namespace {
+
+std::string AtLine(const CRegArguments& args, int nLine) {
+    return args.strFile + ": line " + std::to_string(nLine) + ": ";
+}
+
+} // namespace
+
+// The whole file is read and checked before the store is touched, and then applied as one
+// transaction: either every line takes effect or none does.
+int RunImport(const CRegArguments& args) {
+    std::string bytes, strError;
+    if (!ReadWholeFile(args.strFile, bytes, strError))
+        return ReportError(strError);
+    CRegFile file;
+    CRegParseError parseError;
+    if (!ParseRegFile(bytes, file, parseError))
+        return ReportError(AtLine(args, parseError.nLine) + parseError.strMessage + " Nothing was imported.");
+    vexor::registry::Transaction transaction;
+    if (transaction.status() != ERROR_SUCCESS)
+        return ReportError(DescribeStatus(transaction.status()));
+    CRegApplyError applyError;
+    LONG status = ApplyRegFile(file, applyError);
+    if (status != ERROR_SUCCESS)
+        return ReportError(AtLine(args, applyError.nLine) + applyError.strWhat + ": " +
+                           DescribeStatus(status) + " Nothing was imported.");
+    status = transaction.commit();
+    if (status != ERROR_SUCCESS)
+        return ReportError(DescribeStatus(status) + " Nothing was imported.");
+    return ReportSuccess();
+}

@@ -6,6 +6,7 @@
 
 #include "platform/win32/types.h"
 
+#include <bit>
 #include <string>
 
 class CWnd;
@@ -48,7 +49,7 @@ struct AFX_MSGMAP {
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                           \
     const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }                    \
     const AFX_MSGMAP* theClass::GetThisMessageMap() {                                                    \
-        using ThisClass = theClass;                                                                      \
+        using ThisClass [[maybe_unused]] = theClass;                                                     \
         using TheBaseClass = baseClass;                                                                  \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
@@ -74,9 +75,11 @@ struct AFX_MSGMAP {
 #define ON_CBN_CLOSEUP(id, memberFxn) ON_CONTROL(CBN_CLOSEUP, id, memberFxn)
 #define ON_CBN_SELENDOK(id, memberFxn) ON_CONTROL(CBN_SELENDOK, id, memberFxn)
 #define ON_WM_PAINT() {WM_PAINT, 0, 0, AfxSig_vv, static_cast<AFX_PMSG>(&ThisClass::OnPaint)},
+// The map keeps every handler in one pointer type; nSig tells how to call it back. bit_cast keeps the
+// conversion free of -Wcast-function-type.
 #define ON_WM_QUERYDRAGICON()                                                                            \
     {WM_QUERYDRAGICON, 0, 0, AfxSig_hv,                                                                  \
-     reinterpret_cast<AFX_PMSG>(static_cast<HCURSOR (CWnd::*)()>(&ThisClass::OnQueryDragIcon))},
+     std::bit_cast<AFX_PMSG>(static_cast<HCURSOR (CWnd::*)()>(&ThisClass::OnQueryDragIcon))},
 
 // ---- Windows ----------------------------------------------------------------------------------------
 

@@ -46,7 +46,7 @@ class RegistryEnum : public ::testing::Test {
 TEST_F(RegistryEnum, SubKeysComeSortedByUpperCasedNameAndTheEndGivesThePath) {
     for (const char* name : {"carl", "Administrator", "Bob", "a_b", "aB"})
         Put(kStore + "\\" + name, "Group");
-    EXPECT_EQ(AllSubKeys(kStore), (std::vector<std::string>{"aB", "a_b", "Administrator", "Bob", "carl"}));
+    EXPECT_EQ(AllSubKeys(kStore), (std::vector<std::string>{"aB", "Administrator", "a_b", "Bob", "carl"}));
     EXPECT_EQ(g_regEnumIndex, 0u);
 
     std::string out = "before";

@@ -1,0 +1,87 @@
+#include "app/AccessManagerApp.h"
+
+#include "app/AdminLoginDlg.h"
+#include "dialogs/AccessManagerDlg.h"
+#include "platform/registry/store.h"
+#include "store/RegistryAccess.h"
+#include "store/StoreKeys.h"
+
+#include <cstdlib>
+
+namespace {
+
+const char* const kRegistryKeyName = "Vom lokalen Anwendungs-Assistenten generierte Anwendungen";
+const char* const kResetCaption = "Achtung";
+const char* const kResetWarning = "ACHTUNG: Das Konto für den Administrator wurde nicht gefunden.\n\nEs werden alle "
+                                  "Benutzerprofile entfernt und die Einstellungen zurückgesetzt.";
+const char* const kStoreDamagedCaption = "Vexor IDE Zugriffsrechtverwaltung";
+
+} // namespace
+
+CAccessManagerApp::CAccessManagerApp() = default;
+
+// Start-up decides from two tests: is a protection setting stored (on or off alike), and does the
+// administrator's account exist. Setting and administrator: login. Setting without administrator:
+// warning and reset. No setting: straight to the main dialog.
+BOOL CAccessManagerApp::InitInstance() {
+    InitCommonControls();
+    CWinApp::InitInstance();
+    AfxEnableControlContainer();
+    SetRegistryKey(kRegistryKeyName);
+
+    if (!IsStoreUsable())
+        return FALSE;
+    if (IsProtectionStored()) {
+        if (IsAdministratorPresent())
+            RunLogin();
+        else
+            ResetStore();
+    }
+    RunMainDialog();
+    return FALSE;
+}
+
+// A damaged or unreadable store must not pass for "no setting" or "no administrator": that would skip
+// the login or wipe the store. Say so and end without writing anything.
+bool CAccessManagerApp::IsStoreUsable() const {
+    if (vexor::registry::checkStore() == ERROR_SUCCESS)
+        return true;
+    const std::string strText = "Die Registrierungsdatenbank kann nicht gelesen werden:\n" +
+                                vexor::registry::storePath() + "\n\n" + vexor::registry::lastStoreError() +
+                                "\n\nDas Programm wird beendet, ohne etwas zu verändern.";
+    MessageBoxA(nullptr, strText.c_str(), kStoreDamagedCaption, MB_OK | MB_ICONHAND);
+    return false;
+}
+
+bool CAccessManagerApp::IsProtectionStored() const {
+    return RegValueExists(HKEY_CLASSES_ROOT, SettingsKey, "", __FILE__, __LINE__);
+}
+
+bool CAccessManagerApp::IsAdministratorPresent() const {
+    return RegKeyExists(HKEY_CLASSES_ROOT, AdministratorKey, __FILE__, __LINE__);
+}
+
+// Anything but a successful login ends the process at once: the main dialog never opens and nothing
+// is written.
+void CAccessManagerApp::RunLogin() {
+    CAdminLoginDlg dlg(nullptr);
+    if (dlg.DoModal() != IDOK)
+        std::exit(0);
+}
+
+// However the warning is closed, the reset follows. Both trees go in one write, so that a crash
+// can't leave the settings without the store or the other way round.
+void CAccessManagerApp::ResetStore() {
+    MessageBoxA(nullptr, kResetWarning, kResetCaption, MB_OK | MB_ICONHAND);
+    vexor::registry::Transaction transaction;
+    DeleteRegTree(HKEY_CLASSES_ROOT, ClsidKey, AccountStoreKeyName);
+    DeleteRegTree(HKEY_CLASSES_ROOT, ClsidKey, SettingsKeyName);
+    transaction.commit();
+}
+
+void CAccessManagerApp::RunMainDialog() {
+    CAccessManagerDlg dlg(nullptr);
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+    m_pMainWnd = nullptr;
+}

@@ -1,0 +1,171 @@
+#include "dialogs/AccessManagerDlg.h"
+
+#include "dialogs/AccessRightsDlg.h"
+#include "dialogs/AddAdminDlg.h"
+#include "dialogs/AddUserDlg.h"
+#include "dialogs/DialogResults.h"
+#include "dialogs/SetPasswordDlg.h"
+#include "store/StoreKeys.h"
+
+namespace {
+
+const char* const kRefusalCaption = "Löschen";
+const char* const kDeleteRefusal =
+    "Sie können das Konto des Administrators nicht löschen.\n\nDer Administrator wird bei aktivierter Vexor IDE "
+    "Kennwortsicherung für die Verwaltung der einzelnen Benutzergruppen benötigt und ist der einzige Benutzer, der "
+    "nicht aus der Liste gelöscht werden kann.";
+const char* const kAccessRightsRefusal =
+    "Sie können das Konto des Administrators nicht einschränken.\n\nDer Administrator wird bei aktivierter Vexor "
+    "IDE Kennwortsicherung für die Verwaltung der einzelnen Benutzergruppen benötigt und verfügt über alle "
+    "Zugriffsrechte auf Vexor IDE Einstellungen und Tabs.";
+const char* const kGroupGuest = "Gast";
+const char* const kOffsetInitial = "0";
+
+} // namespace
+
+CAccessManagerDlg::CAccessManagerDlg(CWnd* pParent)
+    : CDialog(IDD, pParent), m_hIcon(AfxGetApp() ? AfxGetApp()->LoadIcon(IDR_MAINFRAME) : nullptr) {}
+
+BEGIN_MESSAGE_MAP(CAccessManagerDlg, CDialog)
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_BN_CLICKED(IDC_ADD, &CAccessManagerDlg::OnAdd)
+ON_BN_CLICKED(IDC_DELETE, &CAccessManagerDlg::OnDelete)
+ON_BN_CLICKED(IDC_PROTECT_SWITCH, &CAccessManagerDlg::OnProtectSwitch)
+ON_BN_CLICKED(IDC_PASSWORD, &CAccessManagerDlg::OnPassword)
+ON_BN_CLICKED(IDC_ACCESS_RIGHTS, &CAccessManagerDlg::OnAccessRights)
+END_MESSAGE_MAP()
+
+void CAccessManagerDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_USER_LIST, m_userList);
+    DDX_Control(pDX, IDC_PROTECT_SWITCH, m_protectSwitch);
+}
+
+// The switch shows checked exactly when the settings' unnamed value holds 1. Running the switch's
+// handler once sets the commands' state; nothing is written, since the user has changed nothing yet.
+BOOL CAccessManagerDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_protectSwitch.BindToRegistry(IDS_PROTECT_SWITCH, CheckBoxKindDword, HKEY_CLASSES_ROOT, SettingsKey, "", "",
+                                   "", 1, 0, FALSE, FALSE, FALSE);
+    m_userList.LoadUsers();
+    OnProtectSwitch();
+    return TRUE;
+}
+
+// While minimised the dialog shows the program icon, centred.
+void CAccessManagerDlg::OnPaint() {
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    CPaintDC dc(this);
+    RECT rect{};
+    GetClientRect(&rect);
+    const int x = (rect.right - rect.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (rect.bottom - rect.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+}
+
+HCURSOR CAccessManagerDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
+
+void CAccessManagerDlg::OnAdd() {
+    CAddUserDlg dlg(nullptr);
+    dlg.SetExistingNames(AccountNames());
+    if (dlg.DoModal() != IDOK)
+        return;
+    InsertAccountRow(g_strUserName, g_bPasswordRequired, kGroupGuest, g_strPassword);
+    SaveAndReload();
+}
+
+// No question is asked; only the administrator's own account is refused.
+void CAccessManagerDlg::OnDelete() {
+    if (SelectedName() == AdministratorName) {
+        MessageBox(kDeleteRefusal, kRefusalCaption, MB_OK | MB_ICONHAND);
+        return;
+    }
+    m_userList.DeleteItem(m_userList.GetSelectionMark());
+    SaveAndReload();
+}
+
+// Turning protection on with no account at all first needs the administrator's account; cancelling
+// that setup turns the switch off again. The switch writes its value only for a change by the user.
+void CAccessManagerDlg::OnProtectSwitch() {
+    const bool bListWasEmpty = m_userList.GetItemCount() <= 0;
+    if (m_protectSwitch.GetCheck() == BST_CHECKED && bListWasEmpty)
+        CreateAdministratorAccount();
+    EnableCommands(m_protectSwitch.GetCheck() == BST_CHECKED);
+    m_protectSwitch.SaveToRegistry();
+}
+
+void CAccessManagerDlg::CreateAdministratorAccount() {
+    CAddAdminDlg dlg(nullptr);
+    if (dlg.DoModal() != IDOK) {
+        m_protectSwitch.SetCheck(BST_UNCHECKED);
+        return;
+    }
+    InsertAccountRow(g_strUserName, 1, AdministratorName, g_strPassword);
+    SaveAndReload();
+}
+
+void CAccessManagerDlg::InsertAccountRow(const std::string& strName, int bPasswordRequired, const char* pszGroup,
+                                         const std::string& strPassword) {
+    m_userList.InsertItem(0, strName.c_str());
+    LVFINDINFO info{};
+    info.flags = LVFI_STRING;
+    info.psz = strName.c_str();
+    const int nRow = m_userList.FindItem(&info, -1);
+    m_userList.SetItemText(nRow, UserColumnPasswordRequired,
+                           bPasswordRequired ? PasswordRequiredYes : PasswordRequiredNo);
+    m_userList.SetItemText(nRow, UserColumnGroup, pszGroup);
+    m_userList.SetItemText(nRow, UserColumnPassword, strPassword.c_str());
+    m_userList.SetItemText(nRow, UserColumnOffset, kOffsetInitial);
+}
+
+// "Schließen" and the switch itself stay enabled; the access-rights button stays hidden whatever
+// its enabled state.
+void CAccessManagerDlg::EnableCommands(BOOL bEnable) {
+    for (int nID : {IDC_USER_LIST, IDC_ADD, IDC_DELETE, IDC_ACCESS_RIGHTS, IDC_PASSWORD})
+        GetDlgItem(nID)->EnableWindow(bEnable);
+}
+
+void CAccessManagerDlg::OnPassword() {
+    g_bPasswordRequired = m_userList.GetItemText(m_userList.GetSelectionMark(), UserColumnPasswordRequired) ==
+                                  PasswordRequiredYes
+                              ? 1
+                              : 0;
+    CSetPasswordDlg dlg(nullptr);
+    dlg.SetUserName(SelectedName());
+    if (dlg.DoModal() != IDOK)
+        return;
+    const int nRow = m_userList.GetSelectionMark();
+    m_userList.SetItemText(nRow, UserColumnPasswordRequired,
+                           g_bPasswordRequired ? PasswordRequiredYes : PasswordRequiredNo);
+    m_userList.SetItemText(nRow, UserColumnPassword, g_strPassword.c_str());
+    SaveAndReload();
+}
+
+void CAccessManagerDlg::OnAccessRights() {
+    if (SelectedName() == AdministratorName) {
+        MessageBox(kAccessRightsRefusal, kRefusalCaption, MB_OK | MB_ICONHAND);
+        return;
+    }
+    CAccessRightsDlg dlg(nullptr);
+    dlg.DoModal();
+}
+
+void CAccessManagerDlg::SaveAndReload() {
+    m_userList.SaveUsers();
+    m_userList.LoadUsers();
+}
+
+std::string CAccessManagerDlg::SelectedName() const {
+    return m_userList.GetItemText(m_userList.GetSelectionMark(), UserColumnName);
+}
+
+std::vector<std::string> CAccessManagerDlg::AccountNames() const {
+    std::vector<std::string> names;
+    for (int nRow = 0; nRow < m_userList.GetItemCount(); ++nRow)
+        names.push_back(m_userList.GetItemText(nRow, UserColumnName));
+    return names;
+}

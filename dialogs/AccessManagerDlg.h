@@ -1,0 +1,54 @@
+// The main window: the accounts of the store in a list, the commands add, delete and set password,
+// and the protection switch of the Vexor IDE. Every command that changes an account changes its row,
+// then saves the whole list and loads it back, so nothing is ever pending.
+#pragma once
+
+#include "dialogs/CheckBoxEx.h"
+#include "platform/ui/afx.h"
+#include "store/UserList.h"
+
+#include <string>
+#include <vector>
+
+class CAccessManagerDlg : public CDialog {
+  public:
+    enum {
+        IDD = 102,
+        IDC_USER_LIST = 1001,
+        IDC_ADD = 1002,
+        IDC_DELETE = 1003,
+        IDC_PROTECT_SWITCH = 1005,
+        IDC_ACCESS_RIGHTS = 1006,
+        IDC_PASSWORD = 1007,
+    };
+    enum { IDR_MAINFRAME = 128, IDS_PROTECT_SWITCH = 133 };
+
+    explicit CAccessManagerDlg(CWnd* pParent = nullptr);
+
+    BOOL OnInitDialog() override;
+
+  protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnAdd();
+    void OnDelete();
+    void OnProtectSwitch();
+    void OnPassword();
+    void OnAccessRights();
+
+    void CreateAdministratorAccount();
+    void InsertAccountRow(const std::string& strName, int bPasswordRequired, const char* pszGroup,
+                          const std::string& strPassword);
+    void EnableCommands(BOOL bEnable);
+    void SaveAndReload();
+    std::string SelectedName() const;
+    std::vector<std::string> AccountNames() const;
+
+    CUserList m_userList;
+    CCheckBoxEx m_protectSwitch;
+    HICON m_hIcon;
+
+    DECLARE_MESSAGE_MAP()
+};

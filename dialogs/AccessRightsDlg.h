@@ -1,0 +1,15 @@
+// The place where a user's rights to the IDE's settings and tabs are to be assigned. For now an inert
+// shell: its group list and rights tree are disabled and empty, and both buttons just close it.
+#pragma once
+
+#include "platform/ui/afx.h"
+
+class CAccessRightsDlg : public CDialog {
+  public:
+    enum { IDD = 131 };
+
+    explicit CAccessRightsDlg(CWnd* pParent = nullptr);
+
+  protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+};

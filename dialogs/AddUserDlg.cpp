@@ -1,0 +1,75 @@
+#include "dialogs/AddUserDlg.h"
+
+#include "dialogs/DialogResults.h"
+#include "dialogs/EntryRules.h"
+#include "store/RegistryAccess.h"
+
+namespace {
+// The machine's user accounts are the value names of this key.
+const char* const kAccountNamesKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\DocFolderPaths";
+} // namespace
+
+CAddUserDlg::CAddUserDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+
+void CAddUserDlg::SetExistingNames(std::vector<std::string> existingNames) {
+    m_existingNames = std::move(existingNames);
+}
+
+BEGIN_MESSAGE_MAP(CAddUserDlg, CDialog)
+ON_BN_CLICKED(IDOK, &CAddUserDlg::OnOK)
+ON_EN_CHANGE(IDC_REPETITION, &CAddUserDlg::UpdateOkButton)
+ON_BN_CLICKED(IDC_NEEDS_PASSWORD, &CAddUserDlg::OnNeedsPasswordClicked)
+ON_CBN_EDITCHANGE(IDC_NAME, &CAddUserDlg::UpdateOkButton)
+ON_CBN_SELCHANGE(IDC_NAME, &CAddUserDlg::UpdateOkButton)
+ON_EN_CHANGE(IDC_PASSWORD, &CAddUserDlg::UpdateOkButton)
+ON_CBN_CLOSEUP(IDC_NAME, &CAddUserDlg::UpdateOkButton)
+ON_CBN_SELENDOK(IDC_NAME, &CAddUserDlg::UpdateOkButton)
+ON_CBN_EDITUPDATE(IDC_NAME, &CAddUserDlg::UpdateOkButton)
+ON_CBN_SETFOCUS(IDC_NAME, &CAddUserDlg::UpdateOkButton)
+END_MESSAGE_MAP()
+
+void CAddUserDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_NEEDS_PASSWORD, m_checkNeedsPassword);
+    DDX_Control(pDX, IDC_NAME, m_comboName);
+}
+
+// OK stays disabled, as the template has it, until the first notification asks again.
+BOOL CAddUserDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    FillNameList();
+    return TRUE;
+}
+
+void CAddUserDlg::FillNameList() {
+    std::string strName;
+    while (EnumRegValueName(HKEY_LOCAL_MACHINE, kAccountNamesKey, strName))
+        m_comboName.AddString(strName.c_str());
+}
+
+void CAddUserDlg::UpdateOkButton() {
+    const std::string strName = m_comboName.GetWindowText();
+    const CWnd* pPassword = GetDlgItem(IDC_PASSWORD);
+    const CWnd* pRepetition = GetDlgItem(IDC_REPETITION);
+    const bool bPasswordOk = m_checkNeedsPassword.GetCheck() == BST_UNCHECKED ||
+                             PasswordsAgree(pPassword->GetWindowText(), pRepetition->GetWindowText());
+    const bool bEnable = !strName.empty() && bPasswordOk && IsNewAccountName(strName, m_existingNames) &&
+                         AllTextsRepresentable({&m_comboName, pPassword, pRepetition});
+    GetDlgItem(IDOK)->EnableWindow(bEnable);
+}
+
+// A disabled edit keeps what was typed into it.
+void CAddUserDlg::OnNeedsPasswordClicked() {
+    const BOOL bChecked = m_checkNeedsPassword.GetCheck() != BST_UNCHECKED;
+    GetDlgItem(IDC_REPETITION)->EnableWindow(bChecked);
+    GetDlgItem(IDC_PASSWORD)->EnableWindow(bChecked);
+    UpdateOkButton();
+}
+
+// Validates nothing: OK can only be pressed while UpdateOkButton has enabled it.
+void CAddUserDlg::OnOK() {
+    g_strUserName = m_comboName.GetWindowText();
+    g_strPassword = GetDlgItem(IDC_PASSWORD)->GetWindowText();
+    g_bPasswordRequired = m_checkNeedsPassword.GetCheck() == BST_CHECKED ? 1 : 0;
+    CDialog::OnOK();
+}

@@ -1,0 +1,185 @@
+#include "tests/program/ProgramFixture.h"
+
+#include "platform/registry/registry.h"
+
+namespace {
+
+using vexor::test::DialogDriver;
+using vexor::test::ModalScript;
+
+constexpr int kList = 1001, kAdd = 1002, kDelete = 1003, kSwitch = 1005, kRights = 1006, kPassword = 1007;
+constexpr int kClose = IDOK;
+const char* const kDeleteRefusal =
+    "Sie können das Konto des Administrators nicht löschen.\n\nDer Administrator wird bei aktivierter Vexor IDE "
+    "Kennwortsicherung für die Verwaltung der einzelnen Benutzergruppen benötigt und ist der einzige Benutzer, der "
+    "nicht aus der Liste gelöscht werden kann.";
+const char* const kRightsRefusal =
+    "Sie können das Konto des Administrators nicht einschränken.\n\nDer Administrator wird bei aktivierter Vexor "
+    "IDE Kennwortsicherung für die Verwaltung der einzelnen Benutzergruppen benötigt und verfügt über alle "
+    "Zugriffsrechte auf Vexor IDE Einstellungen und Tabs.";
+
+void ExpectCommandsEnabled(DialogDriver& d, bool enabled) {
+    for (int id : {kList, kAdd, kDelete, kPassword, kRights})
+        EXPECT_EQ(d.isEnabled(id), enabled) << "control " << id;
+    EXPECT_TRUE(d.isEnabled(kClose));
+    EXPECT_TRUE(d.isEnabled(kSwitch));
+    EXPECT_FALSE(d.isVisible(kRights));
+}
+
+void SetUpAdministrator(DialogDriver& d, const std::string& password) {
+    EXPECT_EQ(d.text(1013), "Administrator");
+    EXPECT_FALSE(d.isEnabled(IDOK));
+    d.typeText(1007, password);
+    d.typeText(1008, password);
+    EXPECT_TRUE(d.isEnabled(IDOK));
+    d.click(IDOK);
+}
+
+class MainDialog : public ProgramTest {
+  protected:
+    // Runs the main dialog; the actions act in it while it is up, then it is closed.
+    void Run(std::function<void(DialogDriver&)> actions) {
+        m_script.expectDialog(CAccessManagerDlg::IDD, [&, actions](DialogDriver& d) {
+            actions(d);
+            d.click(kClose);
+        });
+        m_dlg.DoModal();
+    }
+    CTestAccessManagerDlg m_dlg;
+};
+
+TEST_F(MainDialog, FirstRunSwitchOnSetsUpTheAdministrator) {
+    Run([&](DialogDriver& d) {
+        EXPECT_FALSE(d.isChecked(kSwitch));
+        ExpectCommandsEnabled(d, false);
+        m_script.expectDialog(134, [](DialogDriver& admin) { SetUpAdministrator(admin, "Geheim 1"); });
+        d.click(kSwitch);
+        EXPECT_TRUE(d.isChecked(kSwitch));
+        ExpectCommandsEnabled(d, true);
+        ASSERT_EQ(m_dlg.UserList().GetItemCount(), 1);
+        EXPECT_EQ(m_dlg.UserList().GetItemText(0, 0), "Administrator");
+        EXPECT_EQ(m_dlg.UserList().GetItemText(0, 1), "Ja");
+    });
+    EXPECT_EQ(ExportClsid(), std::string(kStoreKeyReg) + "\n" + AccountReg("Administrator", 1, "Administrator", "Geheim 1") +
+                                 "\n" + kSettingsOnReg + "\n");
+}
+
+TEST_F(MainDialog, CancelledSetupTurnsTheSwitchOffAndStoresZero) {
+    Run([&](DialogDriver& d) {
+        m_script.expectDialog(134, [](DialogDriver& admin) {
+            admin.typeText(1007, "x");
+            admin.escape();
+        });
+        d.click(kSwitch);
+        EXPECT_FALSE(d.isChecked(kSwitch));
+        ExpectCommandsEnabled(d, false);
+    });
+    EXPECT_EQ(ExportClsid(), std::string(kSettingsOffReg) + "\n");
+}
+
+TEST_F(MainDialog, SwitchingWithAccountsOpensNoSetupAndKeepsEveryAccount) {
+    const std::string accounts = AccountReg("Administrator", 1, "Administrator", "a") + "\n" + AccountReg("bob", 0, "Gast", "");
+    Import(accounts);
+    Run([&](DialogDriver& d) {
+        d.click(kSwitch); // on: no setup, the list has accounts
+        ExpectCommandsEnabled(d, true);
+        d.click(kSwitch); // off again
+        ExpectCommandsEnabled(d, false);
+        EXPECT_EQ(m_dlg.UserList().GetItemCount(), 2);
+    });
+    EXPECT_EQ(ExportClsid(), std::string(kStoreKeyReg) + "\n" + accounts + "\n" + kSettingsOffReg + "\n");
+}
+
+TEST_F(MainDialog, CheckedSwitchWithNoAccountsAsksForTheAdministratorAtOnce) {
+    Import(kSettingsOnReg);
+    m_script.expectDialog(134, [](DialogDriver& admin) { admin.click(IDCANCEL); });
+    Run([&](DialogDriver& d) {
+        EXPECT_FALSE(d.isChecked(kSwitch));
+        ExpectCommandsEnabled(d, false);
+    });
+    // No user change happened, so the stored 1 stays.
+    EXPECT_EQ(ExportClsid(), std::string(kSettingsOnReg) + "\n");
+}
+
+TEST_F(MainDialog, ReleasingTheMouseOutsideTheSwitchChangesAndWritesNothing) {
+    Run([&](DialogDriver& d) {
+        d.pressAndReleaseOutside(kSwitch);
+        EXPECT_FALSE(d.isChecked(kSwitch));
+    });
+    EXPECT_EQ(ExportClsid(), "");
+}
+
+TEST_F(MainDialog, TheSpaceBarIsAUserChangeToo) {
+    Import(AccountReg("Administrator", 1, "Administrator", "a"));
+    Run([&](DialogDriver& d) {
+        d.click(kSwitch);
+        d.space(); // the switch has the focus after the click: off again, by keyboard
+        EXPECT_FALSE(d.isChecked(kSwitch));
+    });
+    EXPECT_EQ(ExportClsid(), std::string(kStoreKeyReg) + "\n" + AccountReg("Administrator", 1, "Administrator", "a") +
+                                 "\n" + kSettingsOffReg + "\n");
+}
+
+TEST_F(MainDialog, EnterClosesTheDialogWithoutWriting) {
+    m_script.expectDialog(CAccessManagerDlg::IDD, [](DialogDriver& d) { d.enter(); });
+    m_dlg.DoModal();
+    EXPECT_EQ(ExportClsid(), "");
+}
+
+TEST_F(MainDialog, DeleteRefusesTheAdministratorAndRemovesOthers) {
+    Import(std::string(kSettingsOnReg) + AccountReg("Administrator", 1, "Administrator", "a") +
+           AccountReg("bob", 0, "Gast", ""));
+    Run([&](DialogDriver& d) {
+        // The list shows the accounts in the reverse of the store's order: bob, Administrator.
+        d.selectListRow(kList, 1);
+        m_script.expectMessageBox("Löschen", kDeleteRefusal, MB_OK | MB_ICONHAND).thenPress(IDOK);
+        d.click(kDelete);
+        EXPECT_EQ(m_dlg.UserList().GetItemCount(), 2);
+        d.selectListRow(kList, 0);
+        d.click(kDelete);
+        ASSERT_EQ(m_dlg.UserList().GetItemCount(), 1);
+        EXPECT_EQ(m_dlg.UserList().GetItemText(0, 0), "Administrator");
+        EXPECT_EQ(m_dlg.UserList().GetSelectionMark(), -1);
+    });
+    EXPECT_EQ(ExportClsid(), std::string(kStoreKeyReg) + "\n" + AccountReg("Administrator", 1, "Administrator", "a") +
+                                 "\n" + kSettingsOnReg + "\n");
+}
+
+TEST_F(MainDialog, ACaseVariantOfTheAdministratorIsDeletedLikeAnyAccount) {
+    Import(std::string(kSettingsOnReg) + AccountReg("ADMINISTRATOR", 1, "Gast", "a"));
+    Run([&](DialogDriver& d) {
+        d.selectListRow(kList, 0);
+        d.click(kDelete);
+        EXPECT_EQ(m_dlg.UserList().GetItemCount(), 0);
+    });
+    EXPECT_EQ(ExportClsid(), std::string(kSettingsOnReg) + "\n");
+}
+
+TEST_F(MainDialog, DeleteWithoutSelectionRemovesNothingButRewritesTheStore) {
+    Import(std::string(kSettingsOnReg) + AccountReg("bob", 1, "Gast", "pw", "7") + "\"Extra\"=\"weg\"\n" +
+           "[HKEY_CLASSES_ROOT\\CLSID\\{4F1A6B2E-93C7-4E58-A0D4-7B2C5E9F1163}\\bob\\sub]\n");
+    Run([&](DialogDriver& d) { d.click(kDelete); });
+    EXPECT_EQ(ExportClsid(),
+              std::string(kStoreKeyReg) + "\n" + AccountReg("bob", 1, "Gast", "pw", "7") + "\n" + kSettingsOnReg + "\n");
+}
+
+TEST_F(MainDialog, AccessRightsAreRefusedForTheAdministratorAndInertForOthers) {
+    Import(std::string(kSettingsOnReg) + AccountReg("Administrator", 1, "Administrator", "a") +
+           AccountReg("bob", 0, "Gast", ""));
+    const std::string before = ExportClsid();
+    Run([&](DialogDriver& d) {
+        d.selectListRow(kList, 1);
+        m_script.expectMessageBox("Löschen", kRightsRefusal, MB_OK | MB_ICONHAND).thenAnswer(ModalScript::Answer::Escape);
+        m_dlg.OnAccessRights();
+        d.selectListRow(kList, 0);
+        m_script.expectDialog(131, [](DialogDriver& rights) {
+            EXPECT_FALSE(rights.isEnabled(1006));
+            EXPECT_FALSE(rights.isEnabled(1009));
+            rights.click(IDOK);
+        });
+        m_dlg.OnAccessRights();
+    });
+    EXPECT_EQ(ExportClsid(), before);
+}
+
+} // namespace

@@ -1,0 +1,117 @@
+#include "tests/program/ProgramFixture.h"
+
+#include "dialogs/DialogResults.h"
+
+namespace {
+
+using vexor::test::DialogDriver;
+
+constexpr int kAdd = 1002;
+constexpr int kName = 1011, kNeedsPassword = 1012, kPassword = 1007, kRepetition = 1008;
+
+class AddUser : public ProgramTest {
+  protected:
+    AddUser() {
+        vexor::registry::setAccountSource([] { return std::vector<std::string>{"jörg", "anna", "Bob"}; });
+        Import(std::string(kSettingsOnReg) + AccountReg("Administrator", 1, "Administrator", "a") +
+               AccountReg("Bob", 0, "Gast", ""));
+    }
+    ~AddUser() override { vexor::registry::setAccountSource(nullptr); }
+
+    // Opens the add-user dialog from the main dialog and lets the actions work in it.
+    void RunAdd(std::function<void(DialogDriver&)> actions) {
+        m_script.expectDialog(CAccessManagerDlg::IDD, [&](DialogDriver& d) {
+            m_script.expectDialog(130, actions);
+            d.click(kAdd);
+            d.click(IDOK);
+        });
+        CTestAccessManagerDlg dlg;
+        dlg.DoModal();
+    }
+};
+
+TEST_F(AddUser, APickedNameWithoutPasswordBecomesAGuest) {
+    RunAdd([](DialogDriver& d) {
+        EXPECT_FALSE(d.isEnabled(IDOK));
+        EXPECT_FALSE(d.isEnabled(kPassword));
+        EXPECT_FALSE(d.isEnabled(kRepetition));
+        d.pickComboItem(kName, "jörg");
+        EXPECT_EQ(d.text(kName), "jörg");
+        EXPECT_TRUE(d.isEnabled(IDOK));
+        d.click(IDOK);
+    });
+    EXPECT_EQ(ExportClsid(), std::string(kStoreKeyReg) + "\n" + AccountReg("Administrator", 1, "Administrator", "a") +
+                                 "\n" + AccountReg("Bob", 0, "Gast", "") + "\n" + AccountReg("jörg", 0, "Gast", "") +
+                                 "\n" + kSettingsOnReg + "\n");
+}
+
+TEST_F(AddUser, ATypedNameWithPasswordNeedsTwoEqualTexts) {
+    RunAdd([](DialogDriver& d) {
+        d.typeText(kName, "Müller");
+        EXPECT_TRUE(d.isEnabled(IDOK));
+        d.click(kNeedsPassword);
+        EXPECT_FALSE(d.isEnabled(IDOK));
+        d.typeText(kPassword, "Kennwort");
+        d.typeText(kRepetition, "kennwort");
+        EXPECT_FALSE(d.isEnabled(IDOK)) << "letter case counts";
+        d.replaceText(kRepetition, "Kennwort ");
+        EXPECT_FALSE(d.isEnabled(IDOK)) << "a trailing blank counts";
+        d.replaceText(kRepetition, "Kennwort");
+        EXPECT_TRUE(d.isEnabled(IDOK));
+        d.replaceText(kName, "");
+        EXPECT_FALSE(d.isEnabled(IDOK));
+        d.typeText(kName, "Müller");
+        d.click(IDOK);
+    });
+    EXPECT_NE(ExportClsid().find(AccountReg("Müller", 1, "Gast", "Kennwort")), std::string::npos);
+}
+
+TEST_F(AddUser, UncheckingKeepsTheTypedPasswordButNeedsNone) {
+    RunAdd([](DialogDriver& d) {
+        d.typeText(kName, "anna");
+        d.click(kNeedsPassword);
+        d.typeText(kPassword, "abc");
+        d.click(kNeedsPassword);
+        EXPECT_FALSE(d.isEnabled(kPassword));
+        EXPECT_EQ(d.text(kPassword), "abc");
+        EXPECT_TRUE(d.isEnabled(IDOK));
+        d.click(IDOK);
+    });
+    EXPECT_EQ(g_bPasswordRequired, 0);
+    EXPECT_NE(ExportClsid().find(AccountReg("anna", 0, "Gast", "abc")), std::string::npos);
+}
+
+// A name with "\" would become a nested key, and an existing name (in any letter case) would silently
+// keep the old account or even rename the administrator's key: such names never become accounts.
+TEST_F(AddUser, NamesThatCannotBeNewAccountsKeepOkDisabled) {
+    const std::string before = ExportClsid();
+    RunAdd([](DialogDriver& d) {
+        for (const char* name : {"a\\b", "bob", "BOB", "administrator", "Administrator", "jörg\\"}) {
+            d.replaceText(kName, name);
+            EXPECT_FALSE(d.isEnabled(IDOK)) << name;
+        }
+        d.replaceText(kName, "bob ");
+        EXPECT_TRUE(d.isEnabled(IDOK)) << "a blank makes it another name";
+        d.pickComboItem(kName, "Bob");
+        EXPECT_FALSE(d.isEnabled(IDOK)) << "picked from the list, still an existing account";
+        d.click(IDCANCEL);
+    });
+    EXPECT_EQ(ExportClsid(), before);
+}
+
+TEST_F(AddUser, CancelLeavesTheEarlierResultsAndTheStore) {
+    g_strUserName = "earlier";
+    g_strPassword = "pw";
+    g_bPasswordRequired = 1;
+    const std::string before = ExportClsid();
+    RunAdd([](DialogDriver& d) {
+        d.typeText(kName, "neu");
+        d.escape();
+    });
+    EXPECT_EQ(g_strUserName, "earlier");
+    EXPECT_EQ(g_strPassword, "pw");
+    EXPECT_EQ(g_bPasswordRequired, 1);
+    EXPECT_EQ(ExportClsid(), before);
+}
+
+} // namespace

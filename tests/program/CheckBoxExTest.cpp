@@ -1,0 +1,138 @@
+#include "tests/program/ProgramFixture.h"
+
+#include "store/RegistryAccess.h"
+
+namespace {
+
+using vexor::test::DialogDriver;
+
+const std::string kKey = "Software\\Vexor\\Test";
+const std::string kMirror = "Software\\Vexor\\Mirror";
+
+struct Raw {
+    DWORD type = 0;
+    std::vector<BYTE> data;
+    bool operator==(const Raw&) const = default;
+};
+
+Raw ReadRaw(const std::string& path, const std::string& name) {
+    Raw raw;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return raw;
+    DWORD size = 0;
+    if (RegQueryValueExA(key, name.c_str(), nullptr, &raw.type, nullptr, &size) == ERROR_SUCCESS) {
+        raw.data.resize(size);
+        RegQueryValueExA(key, name.c_str(), nullptr, &raw.type, raw.data.data(), &size);
+    }
+    RegCloseKey(key);
+    return raw;
+}
+
+// The check box of the main dialog, bound anew by each test.
+class CheckBoxEx : public ProgramTest {
+  protected:
+    void WithBox(std::function<void(CCheckBoxEx&, DialogDriver&)> work) {
+        CTestAccessManagerDlg dlg;
+        m_script.expectDialog(CAccessManagerDlg::IDD, [&](DialogDriver& d) {
+            work(dlg.ProtectSwitch(), d);
+            d.escape();
+        });
+        dlg.DoModal();
+    }
+    void Bind(CCheckBoxEx& box, int kind, BOOL lockIfMissing, BOOL defaultOn, BOOL defaultForUnknown) {
+        box.BindToRegistry(133, kind, HKEY_CLASSES_ROOT, kKey, "Flag", "an", "aus", 7, 3, lockIfMissing, defaultOn,
+                           defaultForUnknown);
+    }
+    void Store(const std::string& text) {
+        WriteRegString(HKEY_CLASSES_ROOT, kKey, "Flag", text, REG_SZ, __FILE__, __LINE__);
+    }
+    void Store(DWORD number) { WriteRegDword(HKEY_CLASSES_ROOT, kKey, "Flag", number, REG_DWORD, __FILE__, __LINE__); }
+};
+
+TEST_F(CheckBoxEx, TextsMatchOnlyExactlyAndUnknownOnesFollowTheDefault) {
+    WithBox([&](CCheckBoxEx& box, DialogDriver&) {
+        Store("an");
+        Bind(box, CheckBoxKindString, FALSE, FALSE, FALSE);
+        EXPECT_EQ(box.GetCheck(), BST_CHECKED);
+        Store("aus");
+        Bind(box, CheckBoxKindString, FALSE, FALSE, FALSE);
+        EXPECT_EQ(box.GetCheck(), BST_UNCHECKED);
+        Store("AN");
+        Bind(box, CheckBoxKindString, FALSE, FALSE, FALSE);
+        EXPECT_EQ(box.GetCheck(), BST_UNCHECKED) << "another case matches neither text: unchanged";
+        Bind(box, CheckBoxKindString, FALSE, TRUE, TRUE);
+        EXPECT_EQ(box.GetCheck(), BST_CHECKED) << "unknown text with default for unknown and default on";
+        Store(DWORD{7});
+        Bind(box, CheckBoxKindString, FALSE, FALSE, FALSE);
+        EXPECT_EQ(box.GetCheck(), BST_CHECKED) << "a number is no text: missing, unchanged";
+        EXPECT_EQ(box.GetWindowText(), "Vexor IDE durch Benutzername und Kennwort sichern");
+    });
+}
+
+TEST_F(CheckBoxEx, NumbersZeroIsMissingAndOthersAreUnknown) {
+    WithBox([&](CCheckBoxEx& box, DialogDriver&) {
+        Store(DWORD{7});
+        Bind(box, CheckBoxKindDword, FALSE, FALSE, FALSE);
+        EXPECT_EQ(box.GetCheck(), BST_CHECKED);
+        Store(DWORD{5});
+        Bind(box, CheckBoxKindDword, FALSE, FALSE, FALSE);
+        EXPECT_EQ(box.GetCheck(), BST_CHECKED) << "unknown number: unchanged";
+        Bind(box, CheckBoxKindDword, FALSE, FALSE, TRUE);
+        EXPECT_EQ(box.GetCheck(), BST_UNCHECKED) << "unknown number, default for unknown, default off";
+        Store("7");
+        Bind(box, CheckBoxKindDword, FALSE, TRUE, FALSE);
+        EXPECT_EQ(box.GetCheck(), BST_CHECKED) << "a text reads as 0: missing, so default on applies";
+    });
+}
+
+TEST_F(CheckBoxEx, OnlyChangesByTheUserAreSavedAndALockedBoxNeverWrites) {
+    WithBox([&](CCheckBoxEx& box, DialogDriver&) {
+        Bind(box, CheckBoxKindDword, TRUE, FALSE, FALSE);
+        EXPECT_FALSE(box.IsWindowEnabled()) << "locked because the value is missing";
+        box.MarkChanged();
+        box.SaveToRegistry();
+        EXPECT_EQ(ReadRaw(kKey, "Flag"), Raw{});
+
+        box.SetLocked(FALSE);
+        box.SetCheck(BST_CHECKED);
+        box.SaveToRegistry();
+        EXPECT_EQ(ReadRaw(kKey, "Flag"), Raw{}) << "a state set by the program alone is not written";
+        box.MarkChanged();
+        box.SaveToRegistry();
+        EXPECT_EQ(ReadRaw(kKey, "Flag"), (Raw{REG_DWORD, {7, 0, 0, 0}}));
+        box.SetCheck(BST_UNCHECKED);
+        box.SaveToRegistry();
+        EXPECT_EQ(ReadRaw(kKey, "Flag"), (Raw{REG_DWORD, {7, 0, 0, 0}})) << "the changed flag was cleared";
+    });
+}
+
+TEST_F(CheckBoxEx, BinaryKindWritesTheMirrorAndDeletesOnItsState) {
+    WithBox([&](CCheckBoxEx& box, DialogDriver&) {
+        Bind(box, CheckBoxKindBinary, FALSE, FALSE, FALSE);
+        box.SetMirrorKey(HKEY_CLASSES_ROOT, kMirror);
+        box.SetDeleteOnState(BST_UNCHECKED);
+        box.SetCheck(BST_CHECKED);
+        box.MarkChanged();
+        box.SaveToRegistry();
+        EXPECT_EQ(ReadRaw(kKey, "Flag"), (Raw{REG_BINARY, {7, 0, 0, 0}}));
+        EXPECT_EQ(ReadRaw(kMirror, "Flag"), (Raw{REG_BINARY, {7, 0, 0, 0}}));
+        box.SetCheck(BST_UNCHECKED);
+        box.MarkChanged();
+        box.SaveToRegistry();
+        EXPECT_EQ(ReadRaw(kKey, "Flag"), Raw{}) << "deleted in its delete state";
+        EXPECT_EQ(ReadRaw(kMirror, "Flag"), (Raw{REG_BINARY, {3, 0, 0, 0}})) << "the mirror keeps its value";
+    });
+}
+
+TEST_F(CheckBoxEx, TextKindWritesItsTexts) {
+    Import(AccountReg("bob", 0, "Gast", "")); // an account, so that switching on asks for no administrator
+    WithBox([&](CCheckBoxEx& box, DialogDriver& d) {
+        Bind(box, CheckBoxKindString, FALSE, FALSE, FALSE);
+        d.click(1005); // a user change; the main dialog's handler saves at once
+        box.SaveToRegistry();
+        EXPECT_EQ(ReadRaw(kKey, "Flag"), (Raw{REG_SZ, {'a', 'n', 0}}));
+    });
+}
+
+} // namespace

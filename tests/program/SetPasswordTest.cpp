@@ -1,0 +1,92 @@
+#include "tests/program/ProgramFixture.h"
+
+#include <QWidget>
+
+namespace {
+
+using vexor::test::DialogDriver;
+
+constexpr int kList = 1001, kPasswordCommand = 1007;
+constexpr int kNewPassword = 1014, kConfirmation = 1015, kNeedsPassword = 1016;
+
+class SetPassword : public ProgramTest {
+  protected:
+    SetPassword() {
+        Import(std::string(kSettingsOnReg) + AccountReg("Administrator", 1, "Administrator", "alt") +
+               AccountReg("50%s", 0, "Gast", "x"));
+    }
+
+    // Selects a row (or none), opens the password dialog and lets the actions work in it.
+    void RunPassword(int row, std::function<void(DialogDriver&)> actions) {
+        m_script.expectDialog(CAccessManagerDlg::IDD, [&](DialogDriver& d) {
+            if (row >= 0)
+                d.selectListRow(kList, row);
+            m_script.expectDialog(136, actions);
+            d.click(kPasswordCommand);
+            d.click(IDOK);
+        });
+        CTestAccessManagerDlg dlg;
+        dlg.DoModal();
+    }
+};
+
+// List order is the reverse of the store's: row 0 "Administrator", row 1 "50%s".
+TEST_F(SetPassword, TheAdministratorsPasswordCanBeChanged) {
+    RunPassword(0, [](DialogDriver& d) {
+        EXPECT_EQ(d.window()->windowTitle().toStdString(), "Kennwort festlegen für Administrator");
+        EXPECT_TRUE(d.isChecked(kNeedsPassword));
+        EXPECT_TRUE(d.isEnabled(kNewPassword));
+        EXPECT_FALSE(d.isEnabled(IDOK));
+        d.typeText(kNewPassword, "neu");
+        d.typeText(kConfirmation, "neu");
+        d.click(IDOK);
+    });
+    EXPECT_NE(ExportClsid().find(AccountReg("Administrator", 1, "Administrator", "neu")), std::string::npos);
+}
+
+TEST_F(SetPassword, AnAccountWithoutPasswordGetsAnEmptyOneAtOnce) {
+    RunPassword(1, [](DialogDriver& d) {
+        EXPECT_EQ(d.window()->windowTitle().toStdString(), "Kennwort festlegen für 50%s");
+        EXPECT_FALSE(d.isChecked(kNeedsPassword));
+        EXPECT_FALSE(d.isEnabled(kNewPassword));
+        EXPECT_TRUE(d.isEnabled(IDOK));
+        d.click(IDOK);
+    });
+    EXPECT_NE(ExportClsid().find(AccountReg("50%s", 0, "Gast", "")), std::string::npos);
+}
+
+TEST_F(SetPassword, CheckingTheBoxAsksForTwoEqualPasswords) {
+    RunPassword(1, [](DialogDriver& d) {
+        d.click(kNeedsPassword);
+        EXPECT_FALSE(d.isEnabled(IDOK));
+        d.typeText(kNewPassword, "Ab");
+        d.typeText(kConfirmation, "ab");
+        EXPECT_FALSE(d.isEnabled(IDOK));
+        d.replaceText(kConfirmation, "Ab");
+        d.click(IDOK);
+    });
+    EXPECT_NE(ExportClsid().find(AccountReg("50%s", 1, "Gast", "Ab")), std::string::npos);
+}
+
+TEST_F(SetPassword, WithoutASelectionNoRowChangesButTheListIsSaved) {
+    Import("[HKEY_CLASSES_ROOT\\CLSID\\{4F1A6B2E-93C7-4E58-A0D4-7B2C5E9F1163}\\50%s]\n\"Extra\"=\"weg\"\n");
+    RunPassword(-1, [](DialogDriver& d) {
+        EXPECT_EQ(d.window()->windowTitle().toStdString(), "Kennwort festlegen für ");
+        d.click(IDOK);
+    });
+    EXPECT_EQ(ExportClsid(), std::string(kStoreKeyReg) + "\n" + AccountReg("50%s", 0, "Gast", "x") + "\n" +
+                                 AccountReg("Administrator", 1, "Administrator", "alt") + "\n" + kSettingsOnReg +
+                                 "\n");
+}
+
+TEST_F(SetPassword, CancelChangesNothing) {
+    const std::string before = ExportClsid();
+    RunPassword(0, [](DialogDriver& d) {
+        d.typeText(kNewPassword, "neu");
+        d.typeText(kConfirmation, "neu");
+        d.click(IDCANCEL);
+    });
+    EXPECT_EQ(ExportClsid(), before);
+}
+
+} // namespace

@@ -1,0 +1,136 @@
+#include "tests/program/ProgramFixture.h"
+
+#include "app/AccessManagerApp.h"
+
+#include <fstream>
+
+namespace {
+
+using vexor::test::DialogDriver;
+using vexor::test::ModalScript;
+
+constexpr int kLoginPassword = 1017;
+const char* const kLoginFailed = "Sie konnten sich nicht anmelden. Bitte überprüfen Sie Ihr Kennwort. Bei Kennwörtern "
+                                 "wird die Groß-/Kleinschreibung beachtet.";
+const char* const kResetWarning = "ACHTUNG: Das Konto für den Administrator wurde nicht gefunden.\n\nEs werden alle "
+                                  "Benutzerprofile entfernt und die Einstellungen zurückgesetzt.";
+
+class StartUp : public ProgramTest {
+  protected:
+    void ExpectMainDialog(std::function<void(DialogDriver&)> actions = {}) {
+        m_script.expectDialog(CAccessManagerDlg::IDD, [actions](DialogDriver& d) {
+            if (actions)
+                actions(d);
+            d.escape();
+        });
+    }
+    BOOL Start() {
+        CAccessManagerApp app;
+        return app.InitInstance();
+    }
+};
+
+TEST_F(StartUp, WithoutAStoredSettingTheMainDialogOpensAtOnce) {
+    ExpectMainDialog([](DialogDriver& d) { EXPECT_FALSE(d.isChecked(1005)); });
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(ExportClsid(), "");
+}
+
+TEST_F(StartUp, ASettingsKeyWithoutItsUnnamedValueAsksNothing) {
+    Import("[HKEY_CLASSES_ROOT\\CLSID\\{C27D5E90-1B4A-4F36-8E2D-63A9F07B84D1}]\n\"Theme\"=\"dunkel\"\n" +
+           AccountReg("Administrator", 1, "Administrator", "a"));
+    const std::string before = ExportClsid();
+    ExpectMainDialog();
+    Start();
+    EXPECT_EQ(ExportClsid(), before);
+}
+
+TEST_F(StartUp, TheLoginTakesOnlyTheExactPasswordAndKeepsWhatWasTyped) {
+    Import(std::string(kSettingsOffReg) + AccountReg("Administrator", 1, "Administrator", "Geheim"));
+    m_script.expectDialog(137, [this](DialogDriver& d) {
+        EXPECT_EQ(d.focusedId(), kLoginPassword);
+        for (const char* wrong : {"geheim", "Geheim ", ""}) {
+            d.replaceText(kLoginPassword, wrong);
+            m_script.expectMessageBox("Anmeldemeldung", kLoginFailed, MB_OK | MB_ICONEXCLAMATION).thenPress(IDOK);
+            d.enter();
+            EXPECT_EQ(d.text(kLoginPassword), wrong);
+        }
+        d.replaceText(kLoginPassword, "Geheim");
+        ExpectMainDialog();
+        d.click(IDOK);
+    });
+    Start();
+}
+
+TEST_F(StartUp, AMissingPasswordValueAcceptsOnlyAnEmptyEntry) {
+    Import(std::string(kSettingsOnReg) +
+           "[HKEY_CLASSES_ROOT\\CLSID\\{4F1A6B2E-93C7-4E58-A0D4-7B2C5E9F1163}\\Administrator]\n\"Password\"=dword:1\n");
+    m_script.expectDialog(137, [](DialogDriver& d) { d.enter(); });
+    ExpectMainDialog();
+    Start();
+}
+
+TEST_F(StartUp, ACancelledLoginEndsWithCodeZeroAndWritesNothing) {
+    Import(std::string(kSettingsOnReg) + AccountReg("Administrator", 1, "Administrator", "a"));
+    const std::string before = ExportClsid();
+    EXPECT_EXIT(
+        {
+            ModalScript script;
+            script.expectDialog(137, [](DialogDriver& d) {
+                d.typeText(kLoginPassword, "falsch");
+                d.escape();
+            });
+            CAccessManagerApp app;
+            app.InitInstance();
+            std::exit(3); // not reached: the main dialog never opens
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(ExportClsid(), before);
+}
+
+TEST_F(StartUp, AVanishedAdministratorResetsStoreAndSettingsAfterAWarning) {
+    Import(std::string(kSettingsOnReg) + "\"Theme\"=\"dunkel\"\n" + AccountReg("bob", 0, "Gast", ""));
+    m_script.expectMessageBox("Achtung", kResetWarning, MB_OK | MB_ICONHAND).thenAnswer(ModalScript::Answer::CloseBox);
+    ExpectMainDialog([](DialogDriver& d) { EXPECT_FALSE(d.isChecked(1005)); });
+    Start();
+    EXPECT_EQ(ExportClsid(), "");
+
+    ExpectMainDialog(); // the next start: no warning, no login
+    Start();
+}
+
+// Turning protection on and cancelling the administrator's setup stores 0 without an administrator:
+// the next start warns and resets.
+TEST_F(StartUp, ACancelledSetupLeadsToAResetAtTheNextStart) {
+    ExpectMainDialog([this](DialogDriver& d) {
+        m_script.expectDialog(134, [](DialogDriver& admin) { admin.click(IDCANCEL); });
+        d.click(1005);
+    });
+    Start();
+    EXPECT_EQ(ExportClsid(), std::string(kSettingsOffReg) + "\n");
+
+    m_script.expectMessageBox("Achtung", kResetWarning, MB_OK | MB_ICONHAND).thenAnswer(ModalScript::Answer::Enter);
+    ExpectMainDialog();
+    Start();
+    EXPECT_EQ(ExportClsid(), "");
+}
+
+// A damaged store must not pass for "no setting": that would open the accounts without a login.
+TEST_F(StartUp, ADamagedStoreIsReportedAndLeftAsItWas) {
+    const std::string garbage = "SQLite format 3 - but not really, and no registry at all";
+    std::ofstream(m_store.path(), std::ios::binary) << garbage;
+    vexor::registry::closeStore();
+    ASSERT_EQ(vexor::registry::checkStore(), ERROR_BADDB);
+    const std::string reason = vexor::registry::lastStoreError();
+    EXPECT_NE(reason.find(m_store.path()), std::string::npos);
+    m_script.expectMessageBox("Vexor IDE Zugriffsrechtverwaltung",
+                              "Die Registrierungsdatenbank kann nicht gelesen werden:\n" + m_store.path() + "\n\n" +
+                                  reason + "\n\nDas Programm wird beendet, ohne etwas zu verändern.",
+                              MB_OK | MB_ICONHAND);
+    EXPECT_FALSE(Start());
+    std::ifstream in(m_store.path(), std::ios::binary);
+    const std::string after((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(after, garbage);
+}
+
+} // namespace

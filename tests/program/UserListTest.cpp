@@ -1,0 +1,131 @@
+#include "tests/program/ProgramFixture.h"
+
+#include "platform/registry/fault_injection.h"
+
+namespace {
+
+using vexor::test::DialogDriver;
+
+class UserListTest : public ProgramTest {
+  protected:
+    // Runs the main dialog (which loads the list) and hands its list to the test while it is up.
+    void WithList(std::function<void(CUserList&)> work) {
+        CTestAccessManagerDlg dlg;
+        m_script.expectDialog(CAccessManagerDlg::IDD, [&](DialogDriver& d) {
+            work(dlg.UserList());
+            d.escape();
+        });
+        dlg.DoModal();
+    }
+};
+
+std::vector<std::string> Column(CUserList& list, int nCol) {
+    std::vector<std::string> cells;
+    for (int row = 0; row < list.GetItemCount(); ++row)
+        cells.push_back(list.GetItemText(row, nCol));
+    return cells;
+}
+
+TEST_F(UserListTest, ShowsTheStoreNewestOnTopInFiveColumnsHoweverOftenItLoads) {
+    Import(AccountReg("Carl", 0, "Gast", "c") + AccountReg("Administrator", 1, "Administrator", "a") +
+           AccountReg("Bob", 0, "Gast", "b"));
+    WithList([](CUserList& list) {
+        list.LoadUsers();
+        list.LoadUsers();
+        EXPECT_EQ(Column(list, 0), (std::vector<std::string>{"Carl", "Bob", "Administrator"}));
+        EXPECT_EQ(Column(list, 1), (std::vector<std::string>{"Nein", "Nein", "Ja"}));
+        EXPECT_EQ(Column(list, 3), (std::vector<std::string>{"c", "b", "a"}));
+        ASSERT_EQ(list.GetColumnCount(), 5);
+        const std::pair<const char*, int> columns[] = {
+            {"Name", 171}, {"Kennwort", 70}, {"Gruppe", 0}, {"Passwort", 0}, {"Offset", 0}};
+        for (int col = 0; col < 5; ++col) {
+            EXPECT_EQ(list.GetColumnHeading(col), columns[col].first);
+            EXPECT_EQ(list.GetColumnWidth(col), columns[col].second);
+        }
+        EXPECT_EQ(list.GetExtendedStyle(), static_cast<DWORD>(LVS_EX_FULLROWSELECT));
+        EXPECT_EQ(list.GetSelectionMark(), -1);
+    });
+}
+
+// Only exactly 1, as a number, needs a password; anything else loads as "Nein" and saves as 0.
+// Unknown groups and offsets travel unchanged; values and subkeys of other names do not survive a save.
+TEST_F(UserListTest, LoadsWhatIsThereAndSavesExactlyTheFourValues) {
+    const std::string key = "[HKEY_CLASSES_ROOT\\CLSID\\{4F1A6B2E-93C7-4E58-A0D4-7B2C5E9F1163}\\";
+    Import(key + "a1]\n\"Enable Login\"=dword:00000001\n" + key + "a2]\n\"Enable Login\"=hex:01,00,00,00\n" + key +
+           "a3]\n\"Enable Login\"=dword:00000002\n" + key + "a4]\n\"Enable Login\"=\"1\"\n\"Group\"=\"Chef\"\n" + key +
+           "a5]\n\"Offset\"=\"17\"\n\"Other\"=\"x\"\n" + key + "a5\\sub]\n" + key + "a6]\n");
+    WithList([](CUserList& list) {
+        EXPECT_EQ(Column(list, 0), (std::vector<std::string>{"a6", "a5", "a4", "a3", "a2", "a1"}));
+        EXPECT_EQ(Column(list, 1), (std::vector<std::string>{"Nein", "Nein", "Nein", "Nein", "Ja", "Ja"}));
+        list.SetItemText(5, 1, "ja"); // a1: "Ja" in another case is not "Ja"
+        list.SaveUsers();
+    });
+    EXPECT_EQ(ExportClsid(), std::string(kStoreKeyReg) + "\n" + AccountReg("a1", 0, "", "", "") + "\n" +
+                                 AccountReg("a2", 1, "", "", "") + "\n" + AccountReg("a3", 0, "", "", "") + "\n" +
+                                 AccountReg("a4", 0, "Chef", "", "") + "\n" + AccountReg("a5", 0, "", "", "17") +
+                                 "\n" + AccountReg("a6", 0, "", "", "") + "\n");
+}
+
+TEST_F(UserListTest, SavingAnEmptyListLeavesNoStoreKey) {
+    Import(AccountReg("bob", 0, "Gast", ""));
+    WithList([](CUserList& list) {
+        list.DeleteAllItems();
+        list.SaveUsers();
+    });
+    EXPECT_EQ(ExportClsid(), "");
+}
+
+// A save deletes the store and writes it anew; whatever fails in between, the store is the old one
+// whole, never a store without its administrator.
+TEST_F(UserListTest, ASaveThatFailsAnywhereLeavesTheOldStoreWhole) {
+    Import(std::string(kSettingsOnReg) + AccountReg("Administrator", 1, "Administrator", "a") +
+           AccountReg("bob", 0, "Gast", "b"));
+    const std::string before = ExportClsid();
+    std::uint64_t operations = 0;
+    WithList([&](CUserList& list) {
+        const std::uint64_t start = vexor::registry::testing::operationCount();
+        list.SaveUsers();
+        operations = vexor::registry::testing::operationCount() - start;
+        for (std::uint64_t k = 1; k <= operations; ++k) {
+            list.SetItemText(0, 3, ("neu" + std::to_string(k)).c_str());
+            vexor::registry::testing::failAtOperation(k, ERROR_WRITE_FAULT);
+            list.SaveUsers();
+            vexor::registry::testing::clearFaults();
+            list.LoadUsers();
+            EXPECT_EQ(list.GetItemText(0, 3), "b") << "failure at operation " << k;
+        }
+    });
+    ASSERT_GT(operations, 8u);
+    EXPECT_EQ(ExportClsid(), before);
+}
+
+TEST_F(UserListTest, ASaveKilledAnywhereLeavesTheOldStoreOrTheNewOne) {
+    Import(std::string(kSettingsOnReg) + AccountReg("Administrator", 1, "Administrator", "a") +
+           AccountReg("bob", 0, "Gast", "b"));
+    const std::string before = ExportClsid();
+    const std::string after = std::string(kStoreKeyReg) + "\n" + AccountReg("Administrator", 1, "Administrator", "a") +
+                              "\n" + AccountReg("bob", 0, "Gast", "neu") + "\n" + kSettingsOnReg + "\n";
+    bool sawNew = false;
+    for (std::uint64_t k = 1; k <= 40 && !sawNew; ++k) {
+        EXPECT_EXIT(
+            {
+                vexor::registry::closeStore();
+                vexor::test::ModalScript script;
+                CTestAccessManagerDlg dlg;
+                script.expectDialog(CAccessManagerDlg::IDD, [&](DialogDriver&) {
+                    dlg.UserList().SetItemText(0, 3, "neu");
+                    vexor::registry::testing::exitAtOperation(k);
+                    dlg.UserList().SaveUsers();
+                    std::_Exit(77); // the save came through whole
+                });
+                dlg.DoModal();
+            },
+            ::testing::ExitedWithCode(77), "");
+        const std::string now = ExportClsid();
+        EXPECT_TRUE(now == before || now == after) << "killed at operation " << k << ":\n" << now;
+        sawNew = now == after;
+    }
+    EXPECT_TRUE(sawNew);
+}
+
+} // namespace

@@ -29,8 +29,10 @@ void closeStore();
 
 // Groups every registry call made while it lives into one atomic write: another process sees the
 // state before it until commit() succeeds; a crash or a destruction without commit leaves the state
-// before it. Scopes nest: only the outermost one commits. If any write inside failed, commit() rolls
-// everything back and returns that failure's status.
+// before it. Scopes nest: only the outermost one commits, and an inner scope that ends without commit()
+// makes the whole transaction roll back (commit() then returns ERROR_CANTWRITE). If any write inside
+// failed, commit() rolls everything back and returns that failure's status; not finding what a delete
+// names is no failure. A second commit() returns the first one's result.
 class Transaction {
   public:
     Transaction();
@@ -39,8 +41,8 @@ class Transaction {
     Transaction& operator=(const Transaction&) = delete;
 
     LONG commit();
-    // ERROR_SUCCESS when the scope could begin (the store is open and writable); otherwise every
-    // call inside fails with this status.
+    // ERROR_SUCCESS when the scope could begin (the store is open and writable, or does not exist yet
+    // and is created by the first write); otherwise every write inside fails with this status.
     LONG status() const;
 
   private:

@@ -1,0 +1,147 @@
+// Opening, creating, closing and deleting keys.
+#include "platform/registry/registry.h"
+
+#include "platform/registry/detail/access.h"
+#include "platform/registry/detail/accounts.h"
+#include "platform/registry/detail/guard.h"
+#include "platform/registry/detail/handles.h"
+#include "platform/registry/detail/keys.h"
+#include "platform/registry/detail/open_access.h"
+#include "platform/registry/detail/schema.h"
+#include "platform/registry/detail/store_state.h"
+#include "platform/registry/detail/write_scope.h"
+
+using namespace vexor::registry::detail;
+
+namespace {
+
+HandleTable& handles() {
+    return HandleTable::instance();
+}
+Store& store() {
+    return Store::instance();
+}
+
+LONG openKey(HKEY hKey, LPCSTR lpSubKey, REGSAM samDesired, PHKEY phkResult) {
+    if (!phkResult)
+        return ERROR_INVALID_PARAMETER;
+    OpenKey base{};
+    if (const LONG status = handles().find(hKey, base))
+        return status;
+    *phkResult = nullptr;
+    std::vector<Name> path;
+    const LONG parsed = parseKeyPath(lpSubKey, path);
+    if (parsed != ERROR_SUCCESS) // an over-long name can't exist, so there is nothing to open
+        return parsed == ERROR_INVALID_PARAMETER ? ERROR_FILE_NOT_FOUND : parsed;
+    if (const LONG status = store().ready())
+        return status;
+    if (path.empty() && isPredefinedRoot(hKey)) {
+        *phkResult = hKey;
+        return ERROR_SUCCESS;
+    }
+    Walk walk{};
+    if (const LONG status = walkPath(base.id, path, walk))
+        return status;
+    if (walk.found < path.size())
+        return ERROR_FILE_NOT_FOUND;
+    if (const LONG status = checkOpenAccess(walk.key, samDesired))
+        return status;
+    *phkResult = handles().add({walk.key.id, grantedRights(samDesired)});
+    return ERROR_SUCCESS;
+}
+
+// Inside a write, where no other process can change the path under us any more.
+LONG createMissingKeys(std::int64_t base, const std::vector<Name>& path, KeyRow& key, bool& created) {
+    WriteScope scope;
+    if (scope.status() != ERROR_SUCCESS)
+        return scope.status();
+    Walk walk{};
+    LONG status = walkPath(base, path, walk);
+    created = status == ERROR_SUCCESS && walk.found < path.size();
+    if (status == ERROR_SUCCESS)
+        status = createRest(walk, path, key);
+    return scope.finish(status);
+}
+
+LONG createKey(HKEY hKey, LPCSTR lpSubKey, REGSAM samDesired, PHKEY phkResult, LPDWORD lpdwDisposition) {
+    if (!phkResult)
+        return ERROR_BADKEY;
+    OpenKey base{};
+    if (const LONG status = handles().find(hKey, base))
+        return status;
+    *phkResult = nullptr;
+    std::vector<Name> path;
+    if (const LONG status = parseKeyPath(lpSubKey, path))
+        return status;
+    if (const LONG status = store().ready())
+        return status;
+    Walk walk{};
+    if (const LONG status = walkPath(base.id, path, walk))
+        return status;
+    bool created = false;
+    KeyRow key = walk.key;
+    if (walk.found < path.size()) {
+        if (walk.key.id == kAccountsKeyId || walk.key.denyFull)
+            return ERROR_ACCESS_DENIED;
+        if (const LONG status = createMissingKeys(base.id, path, key, created))
+            return status;
+    }
+    if (const LONG status = checkOpenAccess(key, samDesired))
+        return status;
+    *phkResult = handles().add({key.id, grantedRights(samDesired)});
+    if (lpdwDisposition)
+        *lpdwDisposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
+    return ERROR_SUCCESS;
+}
+
+bool isRootOrAccountsKey(std::int64_t id) {
+    return id == kClassesRootId || id == kLocalMachineId || id == kAccountsKeyId;
+}
+
+LONG deleteKey(HKEY hkey, LPCSTR pszSubKey) {
+    if (!pszSubKey)
+        return ERROR_INVALID_PARAMETER;
+    OpenKey base{};
+    if (const LONG status = handles().find(hkey, base))
+        return status;
+    std::vector<Name> path;
+    const LONG parsed = parseKeyPath(pszSubKey, path);
+    if (parsed != ERROR_SUCCESS)
+        return parsed == ERROR_INVALID_PARAMETER ? ERROR_FILE_NOT_FOUND : parsed;
+    if (const LONG status = store().ready())
+        return status;
+    Walk walk{};
+    if (const LONG status = walkPath(base.id, path, walk))
+        return status;
+    if (walk.found < path.size())
+        return ERROR_FILE_NOT_FOUND;
+    if (isRootOrAccountsKey(walk.key.id))
+        return ERROR_ACCESS_DENIED;
+    WriteScope scope;
+    if (scope.status() != ERROR_SUCCESS)
+        return scope.status();
+    LONG status = walkPath(base.id, path, walk);
+    if (status == ERROR_SUCCESS)
+        status = walk.found < path.size() ? ERROR_FILE_NOT_FOUND : deleteTree(walk.key.id);
+    return scope.finish(status);
+}
+
+} // namespace
+
+LONG RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, REGSAM samDesired, PHKEY phkResult) {
+    return guarded([&] { return openKey(hKey, lpSubKey, samDesired, phkResult); });
+}
+
+LONG RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, LPSTR, DWORD, REGSAM samDesired,
+                     LPSECURITY_ATTRIBUTES, PHKEY phkResult, LPDWORD lpdwDisposition) {
+    return writeOutcome(
+        guarded([&] { return createKey(hKey, lpSubKey, samDesired, phkResult, lpdwDisposition); }));
+}
+
+LONG RegCloseKey(HKEY hKey) {
+    return handles().remove(hKey);
+}
+
+DWORD SHDeleteKeyA(HKEY hkey, LPCSTR pszSubKey) {
+    return static_cast<DWORD>(writeOutcome(guarded([&] { return deleteKey(hkey, pszSubKey); })));
+}

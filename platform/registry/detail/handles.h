@@ -1,0 +1,35 @@
+// Key handles: opaque numbers looked up in a table, never pointers, so a closed, doubled-closed or
+// made-up handle is recognised and answered with ERROR_INVALID_HANDLE instead of being followed.
+#pragma once
+
+#include "platform/win32/types.h"
+
+#include <cstdint>
+#include <unordered_map>
+
+namespace vexor::registry::detail {
+
+struct OpenKey {
+    std::int64_t id;
+    REGSAM access; // the rights it was opened with, already mapped from generic rights
+};
+
+class HandleTable {
+  public:
+    static HandleTable& instance();
+
+    HKEY add(OpenKey key);
+    // The predefined roots HKEY_CLASSES_ROOT and HKEY_LOCAL_MACHINE are always open with every right.
+    LONG find(HKEY handle, OpenKey& key) const;
+    // Closing a predefined root does nothing and succeeds, as on Windows.
+    LONG remove(HKEY handle);
+    void clear();
+
+  private:
+    std::unordered_map<ULONG_PTR, OpenKey> m_open;
+    ULONG_PTR m_next = 0x1000;
+};
+
+bool isPredefinedRoot(HKEY handle);
+
+} // namespace vexor::registry::detail

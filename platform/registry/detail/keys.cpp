@@ -1,0 +1,176 @@
+#include "platform/registry/detail/keys.h"
+
+#include "platform/registry/detail/accounts.h"
+#include "platform/registry/detail/schema.h"
+#include "platform/registry/detail/store_state.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <chrono>
+
+namespace vexor::registry::detail {
+
+namespace {
+
+LONG findChild(std::int64_t parent, const Name& name, KeyRow& child) {
+    Query query(db(), "SELECT id, deny_full FROM keys WHERE parent = ?1 AND folded = ?2");
+    query.bind(parent).bindBlob(name.folded);
+    if (!query.next())
+        return query.status() != ERROR_SUCCESS ? query.status() : ERROR_FILE_NOT_FOUND;
+    child = {query.integer(0), query.integer(1) != 0};
+    return ERROR_SUCCESS;
+}
+
+// Random 63-bit ids: an id freed by a deletion or a rollback, or taken by another process, is for all
+// practical purposes never given to a second key, so a stale handle can't come to name another key.
+// 0 to 15 stay free for the roots and for ids the store reserves.
+std::int64_t newKeyId() {
+    std::int64_t id = 0;
+    while (id < 16) {
+        sqlite3_randomness(sizeof id, &id);
+        id &= 0x7FFFFFFFFFFFFFFF;
+    }
+    return id;
+}
+
+LONG insertKey(std::int64_t parent, const Name& name, std::int64_t& id) {
+    id = newKeyId();
+    return Query(db(), "INSERT INTO keys(id, parent, name, folded, written) VALUES (?1, ?2, ?3, ?4, ?5)")
+        .bind(id)
+        .bind(parent)
+        .bindBlob(name.text)
+        .bindBlob(name.folded)
+        .bind(fileTimeNow())
+        .run();
+}
+
+LONG anyDeniedIn(std::int64_t id, bool& denied) {
+    Query query(db(),
+                "WITH RECURSIVE tree(id, deny) AS ("
+                " SELECT id, deny_full FROM keys WHERE id = ?1"
+                " UNION ALL SELECT keys.id, keys.deny_full FROM keys JOIN tree ON keys.parent = tree.id)"
+                " SELECT 1 FROM tree WHERE deny <> 0 LIMIT 1");
+    query.bind(id);
+    denied = query.next();
+    return query.status();
+}
+
+} // namespace
+
+LONG keyById(std::int64_t id, KeyRow& key) {
+    if (id == kAccountsKeyId) {
+        key = {id, false};
+        return ERROR_SUCCESS;
+    }
+    Query query(db(), "SELECT deny_full FROM keys WHERE id = ?1");
+    query.bind(id);
+    if (!query.next())
+        return query.status() != ERROR_SUCCESS ? query.status() : ERROR_KEY_DELETED;
+    key = {id, query.integer(0) != 0};
+    return ERROR_SUCCESS;
+}
+
+LONG walkPath(std::int64_t start, const std::vector<Name>& path, Walk& walk) {
+    walk = {{start, false}, 0};
+    // The roots always exist (checked when the store opens); only their marks matter, and only when
+    // the walk ends at one.
+    const bool root = start == kClassesRootId || start == kLocalMachineId;
+    if (!(root && !path.empty())) {
+        if (const LONG status = keyById(start, walk.key))
+            return status;
+    }
+    std::size_t accountsAt = 0;
+    if (const LONG status = findAccountsKeyOnPath(start, path, accountsAt))
+        return status;
+    if (accountsAt != kNotOnPath) {
+        walk = {{kAccountsKeyId, false}, accountsAt + 1};
+        return ERROR_SUCCESS;
+    }
+    if (start == kAccountsKeyId)
+        return ERROR_SUCCESS; // nothing lives below it
+    for (const Name& component : path) {
+        KeyRow child{};
+        const LONG status = findChild(walk.key.id, component, child);
+        if (status == ERROR_FILE_NOT_FOUND)
+            return ERROR_SUCCESS;
+        if (status != ERROR_SUCCESS)
+            return status;
+        walk.key = child;
+        ++walk.found;
+    }
+    return ERROR_SUCCESS;
+}
+
+LONG createRest(const Walk& walk, const std::vector<Name>& path, KeyRow& created) {
+    created = walk.key;
+    if (walk.found == path.size())
+        return ERROR_SUCCESS;
+    if (walk.key.id == kAccountsKeyId || walk.key.denyFull)
+        return ERROR_ACCESS_DENIED;
+    for (std::size_t i = walk.found; i < path.size(); ++i) {
+        std::int64_t id = 0;
+        if (const LONG status = insertKey(created.id, path[i], id))
+            return status;
+        created = {id, false};
+    }
+    return ERROR_SUCCESS;
+}
+
+LONG deleteTree(std::int64_t id) {
+    bool denied = false;
+    if (const LONG status = anyDeniedIn(id, denied))
+        return status;
+    if (denied)
+        return ERROR_ACCESS_DENIED;
+    const LONG status = Query(db(), "WITH RECURSIVE tree(id) AS (SELECT ?1"
+                                    " UNION ALL SELECT keys.id FROM keys JOIN tree ON keys.parent = tree.id)"
+                                    " DELETE FROM vals WHERE key IN tree")
+                            .bind(id)
+                            .run();
+    if (status != ERROR_SUCCESS)
+        return status;
+    return Query(db(), "WITH RECURSIVE tree(id) AS (SELECT ?1"
+                       " UNION ALL SELECT keys.id FROM keys JOIN tree ON keys.parent = tree.id)"
+                       " DELETE FROM keys WHERE id IN tree")
+        .bind(id)
+        .run();
+}
+
+LONG markFullAccessDenied(std::int64_t id, bool denied) {
+    return Query(db(), "UPDATE keys SET deny_full = ?2 WHERE id = ?1").bind(id).bind(denied ? 1 : 0).run();
+}
+
+LONG touchKey(std::int64_t id) {
+    const LONG status =
+        Query(db(), "UPDATE keys SET written = ?2 WHERE id = ?1").bind(id).bind(fileTimeNow()).run();
+    if (status != ERROR_SUCCESS)
+        return status;
+    return db().changes() == 1 ? ERROR_SUCCESS : ERROR_KEY_DELETED;
+}
+
+LONG foldedPathOf(std::int64_t id, std::vector<std::string>& path, std::int64_t& root) {
+    path.clear();
+    root = id;
+    while (true) {
+        Query query(db(), "SELECT parent, folded FROM keys WHERE id = ?1");
+        query.bind(root);
+        if (!query.next())
+            return query.status() != ERROR_SUCCESS ? query.status() : ERROR_KEY_DELETED;
+        if (query.isNull(0))
+            break;
+        path.push_back(query.blob(1));
+        root = query.integer(0);
+    }
+    std::reverse(path.begin(), path.end());
+    return ERROR_SUCCESS;
+}
+
+std::int64_t fileTimeNow() {
+    using namespace std::chrono;
+    constexpr std::int64_t kUnixEpochAsFileTime = 116444736000000000;
+    const auto since1970 = duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
+    return kUnixEpochAsFileTime + since1970 / 100;
+}
+
+} // namespace vexor::registry::detail

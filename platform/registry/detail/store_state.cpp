@@ -1,0 +1,273 @@
+#include "platform/registry/detail/store_state.h"
+
+#include "platform/registry/detail/faults.h"
+#include "platform/registry/detail/schema.h"
+#include "platform/registry/detail/store_file.h"
+#include "platform/registry/store.h"
+
+#include <sqlite3.h>
+
+namespace vexor::registry::detail {
+
+Store& Store::instance() {
+    static Store store;
+    return store;
+}
+
+LONG Store::ready() {
+    switch (m_mode) {
+    case Mode::Closed:
+        return open(storePath());
+    case Mode::Missing:
+        // Another process may have created the file since: from then on, it is the store.
+        return fileExists(m_path) ? open(m_path) : ERROR_SUCCESS;
+    case Mode::Open:
+        return ERROR_SUCCESS;
+    case Mode::Bad:
+        break;
+    }
+    return m_badStatus;
+}
+
+LONG Store::checkAgain() {
+    if (m_depth > 0)
+        return ready();
+    const std::string path = m_mode == Mode::Closed ? storePath() : m_path;
+    const LONG status = open(path);
+    if (status == ERROR_SUCCESS)
+        m_lastError.clear();
+    return status;
+}
+
+void Store::close() {
+    if (m_transactionBegun)
+        rollback();
+    m_transactionBegun = false;
+    if (m_depth > 0 && m_transactionFailure == ERROR_SUCCESS)
+        m_transactionFailure = ERROR_CANTWRITE;
+    resetConnection();
+    m_mode = Mode::Closed;
+    m_path.clear();
+    m_lastError.clear();
+}
+
+void Store::resetConnection() {
+    m_connection.close();
+    ++m_generation;
+}
+
+LONG Store::open(const std::string& path) {
+    resetConnection();
+    m_path = path;
+    std::string reason;
+    const LONG status = inspectStoreFile(path, reason);
+    if (status == ERROR_FILE_NOT_FOUND)
+        return openMissing();
+    if (status != ERROR_SUCCESS)
+        return markBad(status, reason);
+    if (const LONG invalid = validate())
+        return invalid;
+    return openConnection();
+}
+
+// Reads of a store that doesn't exist yet see an empty one, and create nothing.
+LONG Store::openMissing() {
+    int rc = m_connection.open(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    if (rc == SQLITE_OK)
+        rc = createSchema(m_connection.raw());
+    if (rc != SQLITE_OK) {
+        resetConnection();
+        m_mode = Mode::Closed;
+        return fail(ERROR_NOT_ENOUGH_MEMORY, "can't be opened (" + std::string(sqlite3_errstr(rc)) + ")");
+    }
+    m_mode = Mode::Missing;
+    return ERROR_SUCCESS;
+}
+
+// Checked through a read-only connection of its own, so that nothing (not even a checkpoint when the
+// connection closes) ever writes to a file that turns out not to be a store.
+LONG Store::validate() {
+    Connection probe;
+    const int rc = probe.open(m_path, SQLITE_OPEN_READONLY);
+    if (rc != SQLITE_OK) {
+        m_mode = Mode::Closed;
+        return fail(ERROR_CANTREAD, "can't be opened (" + std::string(sqlite3_errstr(rc)) + ")");
+    }
+    sqlite3_busy_timeout(probe.raw(), busyTimeoutMilliseconds());
+    const SchemaCheck check = verifySchema(probe.raw());
+    switch (check.verdict) {
+    case Verdict::Store:
+        return ERROR_SUCCESS;
+    case Verdict::NotAStore:
+        return markBad(ERROR_BADDB, "is not a registry store (" + check.reason + "); it was left unchanged");
+    case Verdict::Newer:
+        return markBad(ERROR_BADDB, "can't be used (" + check.reason + "); it was left unchanged");
+    case Verdict::Damaged:
+        return markBad(ERROR_BADDB, "is damaged (" + check.reason + "); it was left unchanged");
+    case Verdict::Unreadable:
+        break;
+    }
+    m_mode = Mode::Closed;
+    return sqliteFailure(check.rc, check.reason.c_str(), false);
+}
+
+LONG Store::openConnection() {
+    m_writable = userMayWrite(m_path);
+    const int rc = m_connection.open(m_path, m_writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY);
+    if (rc != SQLITE_OK) {
+        m_mode = Mode::Closed;
+        return fail(ERROR_CANTREAD, "can't be opened (" + std::string(sqlite3_errstr(rc)) + ")");
+    }
+    sqlite3_busy_timeout(m_connection.raw(), busyTimeoutMilliseconds());
+    m_mode = Mode::Open;
+    return ERROR_SUCCESS;
+}
+
+LONG Store::markBad(LONG status, const std::string& what) {
+    m_mode = Mode::Bad;
+    m_badStatus = status;
+    return fail(status, what);
+}
+
+LONG Store::fail(LONG status, const std::string& what) {
+    m_lastError = "The registry store " + (m_path.empty() ? storePath() : m_path) + " " + what + ".";
+    return status;
+}
+
+// A lock another process holds past the busy timeout is ERROR_BUSY: the registry has no status of its
+// own for it, and the callers treat every failure alike anyway.
+LONG Store::sqliteFailure(int rc, const char* detail, bool writing) {
+    const std::string reason = detail ? detail : "";
+    switch (rc & 0xFF) {
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return markBad(ERROR_BADDB, "is damaged (" + reason + "); it was left unchanged");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return fail(ERROR_BUSY, "is locked by another program; nothing was changed");
+    case SQLITE_READONLY:
+        return fail(ERROR_ACCESS_DENIED, "can't be written by this user");
+    case SQLITE_NOMEM:
+        return fail(ERROR_NOT_ENOUGH_MEMORY, "ran out of memory");
+    case SQLITE_TOOBIG:
+        return fail(ERROR_INVALID_PARAMETER, "can't hold data that large");
+    default:
+        return fail(writing ? ERROR_CANTWRITE : ERROR_CANTREAD,
+                    std::string(writing ? "could not be written (" : "could not be read (") + reason + ")");
+    }
+}
+
+LONG Store::createFile() {
+    std::string reason;
+    if (const LONG status = createStoreFile(m_path, reason))
+        return fail(status, reason);
+    if (const LONG status = open(m_path))
+        return status;
+    // Something that is not a file (a dangling link, say) took the name: there is still no store.
+    return m_mode == Mode::Open ? ERROR_SUCCESS
+                                : fail(ERROR_CANTWRITE, "can't be created (its name is taken)");
+}
+
+LONG Store::beginImmediate() {
+    return Query(m_connection, "BEGIN IMMEDIATE").run();
+}
+
+void Store::rollback() {
+    m_connection.execQuietly("ROLLBACK");
+}
+
+LONG Store::beginWrite(bool& own) {
+    own = false;
+    if (const LONG status = ready())
+        return status;
+    if (m_depth > 0 && m_transactionStatus != ERROR_SUCCESS)
+        return m_transactionStatus;
+    if (m_mode == Mode::Missing) {
+        if (const LONG status = createFile())
+            return status;
+    }
+    if (!m_writable)
+        return fail(ERROR_ACCESS_DENIED, "can't be written by this user; nothing was changed");
+    own = m_depth == 0;
+    if (!own && m_transactionBegun)
+        return ERROR_SUCCESS;
+    const LONG status = beginImmediate();
+    m_transactionBegun = !own && status == ERROR_SUCCESS;
+    return status;
+}
+
+LONG Store::endWrite(bool own, LONG result) {
+    ++m_ownWrites;
+    if (!own)
+        return result;
+    if (result != ERROR_SUCCESS) {
+        rollback();
+        return result;
+    }
+    const LONG status = Query(m_connection, "COMMIT").run();
+    if (status != ERROR_SUCCESS)
+        rollback();
+    return status;
+}
+
+LONG Store::enterTransaction() {
+    if (m_depth++ > 0)
+        return m_transactionStatus;
+    m_transactionFailure = ERROR_SUCCESS;
+    m_transactionBegun = false;
+    LONG status = ready();
+    // A store that doesn't exist yet is created by the first write inside, not by an empty scope.
+    if (status == ERROR_SUCCESS && m_mode == Mode::Open) {
+        if (!m_writable)
+            status = fail(ERROR_ACCESS_DENIED, "can't be written by this user; nothing was changed");
+        else
+            status = beginImmediate();
+        m_transactionBegun = status == ERROR_SUCCESS;
+    }
+    m_transactionStatus = status;
+    return status;
+}
+
+LONG Store::transactionResult() const {
+    return m_transactionStatus != ERROR_SUCCESS ? m_transactionStatus : m_transactionFailure;
+}
+
+LONG Store::leaveTransaction(bool commit) {
+    if (m_depth == 0)
+        return ERROR_SUCCESS;
+    if (--m_depth > 0)
+        return transactionResult();
+    LONG result = transactionResult();
+    if (m_transactionBegun) {
+        if (commit && result == ERROR_SUCCESS)
+            result = Query(m_connection, "COMMIT").run();
+        if (!commit || result != ERROR_SUCCESS)
+            rollback();
+    }
+    m_transactionBegun = false;
+    ++m_ownWrites;
+    return result;
+}
+
+// A scope inside the transaction ended without commit: what it did can't be undone alone, so the
+// whole transaction is.
+void Store::abandonInnerScope() {
+    noteFailedWrite(ERROR_CANTWRITE);
+}
+
+void Store::noteFailedWrite(LONG status) {
+    if (m_depth > 0 && m_transactionFailure == ERROR_SUCCESS)
+        m_transactionFailure = status;
+}
+
+LONG writeOutcome(LONG status) {
+    if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND)
+        Store::instance().noteFailedWrite(status);
+    return status;
+}
+
+LONG databaseFailure(int rc, const char* detail, bool writing) {
+    return Store::instance().sqliteFailure(rc, detail, writing);
+}
+
+} // namespace vexor::registry::detail

@@ -1,0 +1,109 @@
+// Where the store lives, checking and closing it, access marks and the account source.
+#include "platform/registry/store.h"
+
+#include "platform/registry/detail/accounts.h"
+#include "platform/registry/detail/enumeration.h"
+#include "platform/registry/detail/guard.h"
+#include "platform/registry/detail/handles.h"
+#include "platform/registry/detail/keys.h"
+#include "platform/registry/detail/store_state.h"
+#include "platform/registry/detail/text.h"
+#include "platform/registry/detail/write_scope.h"
+
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace vexor::registry {
+
+using namespace detail;
+
+namespace {
+
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+std::string homeFolder() {
+    std::string home = environment("HOME");
+    if (home.empty()) {
+        if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir)
+            home = entry->pw_dir;
+    }
+    return home;
+}
+
+// The key root\path, found (without writing) before the write begins, so that a refused mark never
+// creates the store file.
+LONG findMarkable(std::int64_t root, const std::vector<Name>& components, Walk& walk) {
+    if (const LONG status = walkPath(root, components, walk))
+        return status;
+    if (walk.found < components.size())
+        return ERROR_FILE_NOT_FOUND;
+    return walk.key.id == kAccountsKeyId ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
+}
+
+LONG markKey(HKEY root, const std::string& path, bool denied) {
+    OpenKey base{};
+    if (!isPredefinedRoot(root) || HandleTable::instance().find(root, base) != ERROR_SUCCESS)
+        return ERROR_INVALID_HANDLE;
+    std::vector<Name> components;
+    const LONG parsed = parseKeyPath(path.c_str(), components);
+    if (parsed != ERROR_SUCCESS)
+        return parsed == ERROR_INVALID_PARAMETER ? ERROR_FILE_NOT_FOUND : parsed;
+    if (const LONG status = Store::instance().ready())
+        return status;
+    Walk walk{};
+    if (const LONG status = findMarkable(base.id, components, walk))
+        return status;
+    WriteScope scope;
+    if (scope.status() != ERROR_SUCCESS)
+        return scope.status();
+    LONG status = findMarkable(base.id, components, walk);
+    if (status == ERROR_SUCCESS)
+        status = markFullAccessDenied(walk.key.id, denied);
+    return scope.finish(status);
+}
+
+} // namespace
+
+// XDG says a relative $XDG_DATA_HOME is to be ignored.
+std::string storePath() {
+    if (std::string path = environment("VEXOR_REGISTRY"); !path.empty())
+        return path;
+    if (std::string data = environment("XDG_DATA_HOME"); !data.empty() && data.front() == '/')
+        return data + "/vexor/registry.db";
+    return homeFolder() + "/.local/share/vexor/registry.db";
+}
+
+LONG checkStore() {
+    return guarded([] { return Store::instance().checkAgain(); });
+}
+
+std::string lastStoreError() {
+    return Store::instance().lastError();
+}
+
+// Handles name keys of the file that was open; after closing they are invalid rather than pointing
+// into whatever file opens next.
+void closeStore() {
+    Store::instance().close();
+    HandleTable::instance().clear();
+    forgetEnumerationCursor();
+}
+
+LONG setFullAccessDenied(HKEY root, const std::string& path, bool denied) {
+    return writeOutcome(guarded([&] { return markKey(root, path, denied); }));
+}
+
+bool sameKeyName(const std::string& a, const std::string& b) {
+    return foldName(a) == foldName(b);
+}
+
+void setAccountSource(AccountSource source) {
+    useAccountSource(std::move(source));
+    forgetEnumerationCursor();
+}
+
+} // namespace vexor::registry

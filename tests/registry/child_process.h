@@ -1,0 +1,79 @@
+// A second process on the same store, driven step by step through pipes (no sleeping, no timing):
+// the child runs a function with a channel to talk to the parent, then ends with _exit.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
+
+class ChildProcess {
+  public:
+    class Channel {
+      public:
+        Channel(int in, int out) : m_in(in), m_out(out) {}
+        void tell() const {
+            const char byte = 1;
+            [[maybe_unused]] auto written = write(m_out, &byte, 1);
+        }
+        // False when the other side went away.
+        bool wait() const {
+            char byte = 0;
+            return read(m_in, &byte, 1) == 1;
+        }
+
+      private:
+        int m_in;
+        int m_out;
+    };
+
+    // The parent must not have the store open: the child opens its own connection.
+    explicit ChildProcess(const std::function<int(const Channel&)>& body) {
+        int toChild[2];
+        int toParent[2];
+        EXPECT_EQ(pipe(toChild), 0);
+        EXPECT_EQ(pipe(toParent), 0);
+        m_pid = fork();
+        if (m_pid == 0) {
+            close(toChild[1]);
+            close(toParent[0]);
+            _exit(body(Channel(toChild[0], toParent[1])));
+        }
+        close(toChild[0]);
+        close(toParent[1]);
+        m_channel = Channel(toParent[0], toChild[1]);
+        m_fds[0] = toParent[0];
+        m_fds[1] = toChild[1];
+    }
+    ~ChildProcess() {
+        if (m_pid > 0 && !m_reaped) {
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
+        }
+        close(m_fds[0]);
+        close(m_fds[1]);
+    }
+
+    const Channel& channel() const { return m_channel; }
+
+    // The child's exit code, or -signal when a signal ended it.
+    int join() {
+        int status = 0;
+        waitpid(m_pid, &status, 0);
+        m_reaped = true;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    }
+
+    int kill9() {
+        kill(m_pid, SIGKILL);
+        return join();
+    }
+
+  private:
+    pid_t m_pid = -1;
+    bool m_reaped = false;
+    Channel m_channel{-1, -1};
+    int m_fds[2] = {-1, -1};
+};

@@ -1,0 +1,43 @@
+// Every conformance case works below one scratch key of its own, HKEY_CLASSES_ROOT\VexorConformance, so
+// that the same cases can run against the real registry: there the key is deleted again afterwards; on
+// Linux each case also gets its own empty store file.
+#pragma once
+
+#include "tests/registry/registry_test_support.h"
+
+#ifndef _WIN32
+#include "tests/common/TempStore.h"
+#include <memory>
+#endif
+
+class Conformance : public ::testing::Test {
+  protected:
+    static constexpr const char* kScratch = "VexorConformance";
+
+    void SetUp() override {
+#ifndef _WIN32
+        m_store = std::make_unique<TempStore>();
+#endif
+        SHDeleteKeyA(HKEY_CLASSES_ROOT, kScratch);
+        m_scratch = registry_test::createKey(HKEY_CLASSES_ROOT, kScratch);
+        ASSERT_NE(m_scratch, nullptr);
+    }
+
+    void TearDown() override {
+        RegCloseKey(m_scratch);
+        SHDeleteKeyA(HKEY_CLASSES_ROOT, kScratch);
+#ifndef _WIN32
+        m_store.reset();
+#endif
+    }
+
+    HKEY scratch() const {
+        return m_scratch;
+    }
+
+  private:
+#ifndef _WIN32
+    std::unique_ptr<TempStore> m_store;
+#endif
+    HKEY m_scratch = nullptr;
+};

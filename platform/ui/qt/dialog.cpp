@@ -1,0 +1,87 @@
+// CDialog: a modal dialog built from its template, run in a nested loop.
+#include "platform/ui/afx.h"
+
+#include "platform/ui/qt/dialog_window.h"
+#include "platform/ui/qt/handles.h"
+#include "platform/ui/qt/layer.h"
+#include "platform/ui/qt/template_source.h"
+
+#include <QApplication>
+
+#include <memory>
+
+using namespace vexor::ui::qt;
+
+namespace {
+// A dialog without a parent is owned by the application's main window, or by the modal window
+// that is up, so that it opens over it.
+QWidget* ownerWidget(CWnd* parent, const CDialog* self) {
+    if (parent && parent->GetSafeHwnd())
+        return toWidget(parent->GetSafeHwnd())->window();
+    CWinApp* app = AfxGetApp();
+    if (app && app->m_pMainWnd && app->m_pMainWnd != self && app->m_pMainWnd->GetSafeHwnd())
+        return toWidget(app->m_pMainWnd->GetSafeHwnd());
+    return QApplication::activeModalWidget();
+}
+} // namespace
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+CDialog::~CDialog() = default;
+
+INT_PTR CDialog::DoModal() {
+    ensureLayer();
+    const vexor::res::DialogTemplate* tpl = findTemplate(static_cast<int>(m_nIDTemplate));
+    if (!tpl || !qobject_cast<QApplication*>(QCoreApplication::instance()) || m_hWnd)
+        return -1;
+    auto window = std::make_unique<DialogWindow>(*this, m_pParentWnd, *tpl, ownerWidget(m_pParentWnd, this));
+    m_hWnd = toHwnd(window.get());
+    if (OnInitDialog())
+        window->focusFirstTabStop();
+    const int result = window->runModal();
+    window.reset();
+    m_hWnd = nullptr;
+    return result;
+}
+
+void CDialog::EndDialog(int nResult) {
+    if (DialogWindow* window = DialogWindow::fromWidget(toWidget(m_hWnd)))
+        window->endModal(nResult);
+}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
+    CDataExchange dx(this, bSaveAndValidate);
+    DoDataExchange(&dx);
+    return TRUE;
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(TRUE))
+        EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+// OK and Cancel commands (buttons, Enter, Escape, close box) reach the virtual handlers through the
+// map, so that a dialog may override them.
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+ON_COMMAND(IDOK, &CDialog::OnOK)
+ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+END_MESSAGE_MAP()
+
+// Binding twice (UpdateData runs the exchange again) keeps the first binding, as on Windows.
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
+    if (!pDX || !pDX->m_pDlgWnd || rControl.GetSafeHwnd())
+        return;
+    DialogWindow* dialog = DialogWindow::fromWidget(toWidget(pDX->m_pDlgWnd->GetSafeHwnd()));
+    ControlRecord* control = dialog ? dialog->controlById(nIDC) : nullptr;
+    if (!control || control->bound)
+        return;
+    control->bound = &rControl;
+    rControl.m_hWnd = toHwnd(control->widget);
+}

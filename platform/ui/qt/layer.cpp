@@ -1,0 +1,24 @@
+#include "platform/ui/qt/layer.h"
+
+#include "platform/cursor.h"
+#include "platform/ui/qt/cursor_sink.h"
+#include "platform/ui/qt/pointer.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+namespace vexor::ui::qt {
+
+void ensureLayer() {
+    static bool done = false;
+    if (done || !qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return;
+    done = true;
+    // One style everywhere, so that the layout checked in the gallery is the one users get.
+    if (QStyle* fusion = QStyleFactory::create("Fusion"))
+        QApplication::setStyle(fusion);
+    vexor::cursor::setSink(&applyCursor);
+    trackPointer();
+}
+
+} // namespace vexor::ui::qt

@@ -1,0 +1,96 @@
+// The program's own dialogs as the layer lays them out: template sizes in dialog units, and every
+// text whole and in glyphs the font has.
+#include "platform/ui/afx.h"
+#include "platform/ui/qt/layout.h"
+#include "platform/ui/qt/mnemonic.h"
+#include "platform/ui/qt/modal_hook.h"
+#include "platform/ui/qt/text_fit.h"
+#include "resources/resources.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStyle>
+#include <QWidget>
+
+#include <functional>
+
+namespace vexor::test {
+namespace {
+
+// Opens each resource dialog, runs the checks on its window, and closes it.
+void forEachProgramDialog(const std::function<void(const res::DialogTemplate&, QWidget&)>& checks) {
+    for (const res::DialogTemplate* tpl : res::allDialogs()) {
+        SCOPED_TRACE("dialog " + std::to_string(tpl->id));
+        ui::qt::ModalHook previous = ui::qt::setModalHook([&](const ui::qt::ModalInfo& info) {
+            checks(*tpl, *info.window);
+            info.abort();
+        });
+        CDialog dialog(static_cast<UINT>(tpl->id));
+        EXPECT_NE(dialog.DoModal(), -1);
+        ui::qt::setModalHook(previous);
+    }
+}
+
+bool allGlyphsPresent(const QFont& font, const QString& text) {
+    const QFontMetrics metrics(font);
+    for (QChar c : text)
+        if (!c.isSpace() && !metrics.inFont(c))
+            return false;
+    return true;
+}
+
+int textRoom(const QAbstractButton& button) {
+    const QStyle* style = button.style();
+    if (qobject_cast<const QCheckBox*>(&button))
+        return button.width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &button) -
+               style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &button);
+    return button.width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button);
+}
+
+TEST(ProgramDialogLayout, TheClientAreaIsTheTemplateSizeInDialogUnits) {
+    ASSERT_EQ(res::allDialogs().size(), 6u);
+    forEachProgramDialog([](const res::DialogTemplate& tpl, QWidget& window) {
+        EXPECT_EQ(window.size(), ui::qt::clientSize(tpl));
+        EXPECT_EQ(ui::qt::duToPxX(tpl.cx), tpl.cx * 6 / 4 + ((tpl.cx * 6) % 4 >= 2 ? 1 : 0));
+    });
+}
+
+TEST(ProgramDialogLayout, EveryStaticTextIsWholeAndDrawnWithGlyphsTheFontHas) {
+    forEachProgramDialog([](const res::DialogTemplate&, QWidget& window) {
+        for (QLabel* label : window.findChildren<QLabel*>()) {
+            if (label->text().isEmpty())
+                continue;
+            EXPECT_TRUE(ui::qt::textFits(*label)) << label->text().toStdString();
+            EXPECT_TRUE(allGlyphsPresent(label->font(), label->text())) << label->text().toStdString();
+        }
+    });
+}
+
+TEST(ProgramDialogLayout, EveryButtonAndCheckBoxTextFitsItsControl) {
+    forEachProgramDialog([](const res::DialogTemplate&, QWidget& window) {
+        for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+            const QString shown = ui::qt::withoutMnemonics(button->text());
+            if (shown.isEmpty())
+                continue;
+            EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(shown), textRoom(*button)) << shown.toStdString();
+            EXPECT_TRUE(allGlyphsPresent(button->font(), shown)) << shown.toStdString();
+        }
+        for (QGroupBox* group : window.findChildren<QGroupBox*>())
+            EXPECT_LE(QFontMetrics(group->font()).horizontalAdvance(group->title()), group->width() - 16);
+    });
+}
+
+TEST(ProgramDialogLayout, TheDialogFontIsAnInstalledFaceThatFitsMsShellDlg) {
+    const QFont font = ui::qt::dialogFont("MS Shell Dlg", 8);
+    EXPECT_EQ(font.pointSize(), 8);
+    // "Kennwort:" has 34 dialog units in the login dialog: the face must not be wider than that.
+    EXPECT_LE(QFontMetrics(font).horizontalAdvance(QStringLiteral("Kennwort:")), ui::qt::duToPxX(34));
+}
+
+} // namespace
+} // namespace vexor::test

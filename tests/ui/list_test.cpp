@@ -1,0 +1,203 @@
+// The report-view list control: columns, rows, searching, deleting and the selection mark.
+#include "tests/support/dialog_driver.h"
+#include "tests/ui/test_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QHeaderView>
+#include <QTest>
+#include <QTreeView>
+
+namespace vexor::test {
+namespace {
+
+class ListDialog : public TestDialog {
+  public:
+    ListDialog() : TestDialog(kListDialog) {}
+    CListCtrl m_list;
+
+  protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, kList, m_list); }
+};
+
+class ListTest : public LayerTest {
+  protected:
+    // Runs checks on a list with the program's five columns while the dialog is up.
+    void withList(const std::function<void(CListCtrl&, DialogDriver&)>& checks) {
+        ListDialog dialog;
+        dialog.init = [](TestDialog& self) {
+            CListCtrl& list = static_cast<ListDialog&>(self).m_list;
+            list.InsertColumn(0, "Name", LVCFMT_LEFT, 171);
+            list.InsertColumn(1, "Kennwort", LVCFMT_LEFT, 70);
+            list.InsertColumn(2, "Gruppe", LVCFMT_LEFT, 0);
+            list.InsertColumn(3, "Passwort", LVCFMT_LEFT, 0);
+            list.InsertColumn(4, "Offset", LVCFMT_RIGHT, 0);
+            return TRUE;
+        };
+        script.expectDialog(kListDialog, [&](DialogDriver& d) {
+            checks(dialog.m_list, d);
+            d.escape();
+        });
+        dialog.DoModal();
+    }
+
+    static void fill(CListCtrl& list, std::initializer_list<const char*> names) {
+        int row = 0;
+        for (const char* name : names)
+            list.InsertItem(row++, name);
+    }
+};
+
+TEST_F(ListTest, ColumnsKeepHeadingWidthAndAlignmentAndWidthZeroHidesForGood) {
+    withList([](CListCtrl& list, DialogDriver& d) {
+        EXPECT_EQ(list.GetColumnCount(), 5);
+        EXPECT_EQ(list.GetColumnHeading(1), "Kennwort");
+        EXPECT_EQ(list.GetColumnWidth(0), 171);
+        EXPECT_EQ(list.GetColumnWidth(3), 0);
+        EXPECT_EQ(list.GetColumnFormat(4), LVCFMT_RIGHT);
+        auto* view = qobject_cast<QTreeView*>(d.control(kList));
+        ASSERT_NE(view, nullptr);
+        EXPECT_FALSE(view->header()->isSectionHidden(1));
+        for (int column : {2, 3, 4}) {
+            EXPECT_TRUE(view->header()->isSectionHidden(column));
+            EXPECT_EQ(view->header()->sectionResizeMode(column), QHeaderView::Fixed);
+        }
+        EXPECT_EQ(list.InsertColumn(-1, "x"), -1);
+        EXPECT_EQ(list.InsertColumn(42, "Neu", LVCFMT_LEFT, 50), 5);
+        EXPECT_TRUE(list.DeleteColumn(5));
+        EXPECT_FALSE(list.DeleteColumn(5));
+        EXPECT_EQ(list.GetColumnHeading(9), "");
+        EXPECT_EQ(list.GetColumnWidth(-1), 0);
+    });
+}
+
+TEST_F(ListTest, InsertItemPutsATextOnlyRowAtTheIndex) {
+    withList([](CListCtrl& list, DialogDriver&) {
+        EXPECT_EQ(list.InsertItem(0, "b"), 0);
+        EXPECT_EQ(list.InsertItem(0, "a"), 0);
+        EXPECT_EQ(list.InsertItem(99, "c"), 2); // past the end appends
+        EXPECT_EQ(list.InsertItem(-1, "x"), -1);
+        EXPECT_EQ(list.GetItemCount(), 3);
+        EXPECT_EQ(list.GetItemText(0, 0), "a");
+        EXPECT_EQ(list.GetItemText(2, 0), "c");
+        EXPECT_EQ(list.GetItemText(0, 1), "");
+    });
+}
+
+TEST_F(ListTest, CellTextsExistOnlyForRowsAndColumnsThatExist) {
+    withList([](CListCtrl& list, DialogDriver&) {
+        fill(list, {"Anna"});
+        EXPECT_TRUE(list.SetItemText(0, 1, "Ja"));
+        EXPECT_TRUE(list.SetItemText(0, 4, "0"));
+        EXPECT_TRUE(list.SetItemText(0, 0, "Anne"));
+        EXPECT_EQ(list.GetItemText(0, 1), "Ja");
+        EXPECT_EQ(list.GetItemText(0, 0), "Anne");
+        EXPECT_FALSE(list.SetItemText(0, 5, "x"));
+        EXPECT_FALSE(list.SetItemText(1, 0, "x"));
+        EXPECT_FALSE(list.SetItemText(-1, 0, "x"));
+        EXPECT_EQ(list.GetItemText(-1, 0), "");
+        EXPECT_EQ(list.GetItemText(0, 5), "");
+        EXPECT_EQ(list.GetItemText(7, 1), "");
+        EXPECT_TRUE(list.SetItemText(0, 3, nullptr)); // no text is the empty text
+        EXPECT_EQ(list.GetItemText(0, 3), "");
+    });
+}
+
+TEST_F(ListTest, FindItemMatchesTheWholeTextWithoutRegardToCaseAfterTheStart) {
+    withList([](CListCtrl& list, DialogDriver&) {
+        fill(list, {"Administrator", "\xC3\xA4rger", "Gast", "gast"});
+        LVFINDINFO info{LVFI_STRING, "GAST", 0, {}, 0};
+        EXPECT_EQ(list.FindItem(&info), 2);
+        EXPECT_EQ(list.FindItem(&info, -1), 2);
+        EXPECT_EQ(list.FindItem(&info, 2), 3);
+        EXPECT_EQ(list.FindItem(&info, 3), -1);
+        info.psz = "\xC3\x84RGER";
+        EXPECT_EQ(list.FindItem(&info), 1);
+        info.psz = "Admin"; // a part is not the whole text
+        EXPECT_EQ(list.FindItem(&info), -1);
+        info.psz = nullptr;
+        EXPECT_EQ(list.FindItem(&info), -1);
+        EXPECT_EQ(list.FindItem(nullptr), -1);
+        LVFINDINFO byParam{0x0001, nullptr, 0, {}, 0};
+        EXPECT_EQ(list.FindItem(&byParam), -1);
+    });
+}
+
+TEST_F(ListTest, FindItemFindsARowJustInsertedAtTheTop) {
+    withList([](CListCtrl& list, DialogDriver&) {
+        fill(list, {"x", "Neu"});
+        list.InsertItem(0, "Neu");
+        LVFINDINFO info{LVFI_STRING, "Neu", 0, {}, 0};
+        EXPECT_EQ(list.FindItem(&info, -1), 0);
+    });
+}
+
+TEST_F(ListTest, DeletingRowsAndTheEdgeCases) {
+    withList([](CListCtrl& list, DialogDriver&) {
+        fill(list, {"a", "b", "c"});
+        EXPECT_FALSE(list.DeleteItem(-1));
+        EXPECT_FALSE(list.DeleteItem(3));
+        EXPECT_EQ(list.GetItemCount(), 3);
+        EXPECT_TRUE(list.DeleteItem(1));
+        EXPECT_EQ(list.GetItemText(1, 0), "c");
+        EXPECT_TRUE(list.DeleteAllItems());
+        EXPECT_EQ(list.GetItemCount(), 0);
+        EXPECT_TRUE(list.DeleteAllItems());
+    });
+}
+
+TEST_F(ListTest, TheSelectionMarkFollowsTheUsersClicksAndKeys) {
+    withList([](CListCtrl& list, DialogDriver& d) {
+        list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+        fill(list, {"a", "b", "c"});
+        EXPECT_EQ(list.GetSelectionMark(), -1);
+        d.selectListRow(kList, 1);
+        EXPECT_EQ(list.GetSelectionMark(), 1);
+        d.key(Qt::Key_Down);
+        EXPECT_EQ(list.GetSelectionMark(), 2);
+        d.key(Qt::Key_Up);
+        d.key(Qt::Key_Up);
+        EXPECT_EQ(list.GetSelectionMark(), 0);
+    });
+}
+
+TEST_F(ListTest, TheSelectionMarkMovesWithInsertsAndDeletesAndResetsWithDeleteAll) {
+    withList([](CListCtrl& list, DialogDriver&) {
+        fill(list, {"a", "b", "c"});
+        EXPECT_EQ(list.SetSelectionMark(1), -1);
+        list.InsertItem(0, "neu");
+        EXPECT_EQ(list.GetSelectionMark(), 2);
+        list.DeleteItem(0);
+        EXPECT_EQ(list.GetSelectionMark(), 1);
+        list.DeleteItem(1); // the marked row goes: the mark stays on the row moving up
+        EXPECT_EQ(list.GetSelectionMark(), 1);
+        EXPECT_EQ(list.GetItemText(list.GetSelectionMark(), 0), "c");
+        list.DeleteItem(1); // the last row goes: the mark moves to the new last row
+        EXPECT_EQ(list.GetSelectionMark(), 0);
+        EXPECT_EQ(list.SetSelectionMark(5), 0); // out of range: refused
+        EXPECT_EQ(list.GetSelectionMark(), 0);
+        list.DeleteAllItems();
+        EXPECT_EQ(list.GetSelectionMark(), -1);
+    });
+}
+
+TEST_F(ListTest, WithoutFullRowSelectOnlyTheFirstColumnTakesClicks) {
+    withList([](CListCtrl& list, DialogDriver& d) {
+        EXPECT_EQ(list.SetExtendedStyle(LVS_EX_FULLROWSELECT), 0u);
+        EXPECT_EQ(list.SetExtendedStyle(0), static_cast<DWORD>(LVS_EX_FULLROWSELECT));
+        EXPECT_EQ(list.GetExtendedStyle(), 0u);
+        fill(list, {"a", "b"});
+        list.SetItemText(1, 1, "Ja");
+        auto* view = qobject_cast<QTreeView*>(d.control(kList));
+        ASSERT_NE(view, nullptr);
+        const QRect cell = view->visualRect(view->model()->index(1, 1));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        EXPECT_EQ(list.GetSelectionMark(), -1);
+        list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        EXPECT_EQ(list.GetSelectionMark(), 1);
+    });
+}
+
+} // namespace
+} // namespace vexor::test

@@ -1,0 +1,174 @@
+// Modal runs: results, nested dialogs and message boxes, the test hook's own failures, message maps,
+// painting, icons and cursors.
+#include "platform/cursor.h"
+#include "platform/ui/qt/icons.h"
+#include "platform/ui/qt/modal_hook.h"
+#include "tests/support/dialog_driver.h"
+#include "tests/ui/test_dialog.h"
+
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace vexor::test {
+namespace {
+
+using ModalTest = LayerTest;
+
+constexpr const char* kReportCaption = "L\xC3\xB6schen";
+constexpr const char* kReportText = "Das geht nicht.\n\nZweite Zeile mit \xC3\xBC.";
+
+TEST_F(ModalTest, DoModalReturnsMinusOneForATemplateThatDoesNotExist) {
+    TestDialog dialog(kMissingTemplate);
+    EXPECT_EQ(dialog.DoModal(), -1);
+    EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
+}
+
+TEST_F(ModalTest, EndDialogDuringInitEndsTheRunBeforeTheDialogShows) {
+    TestDialog dialog(kOuterDialog);
+    dialog.init = [](TestDialog& self) {
+        self.EndDialog(42);
+        return TRUE;
+    };
+    EXPECT_EQ(dialog.DoModal(), 42); // the script expects nothing: the hook must not have fired
+}
+
+TEST_F(ModalTest, ADialogOpensADialogThatShowsAMessageBox) {
+    TestDialog outer(kOuterDialog);
+    std::vector<std::string> order;
+    outer.onCommand = [&](TestDialog& self, Command command) {
+        if (command != Command{BN_CLICKED, kOpenButton})
+            return;
+        TestDialog inner(kInnerDialog, &self);
+        inner.onCommand = [&](TestDialog& innerSelf, Command innerCommand) {
+            if (innerCommand == Command{BN_CLICKED, kReportButton})
+                order.push_back("box " + std::to_string(innerSelf.MessageBox(kReportText, kReportCaption, MB_OK | MB_ICONHAND)));
+        };
+        order.push_back("inner " + std::to_string(inner.DoModal()));
+    };
+    script.expectDialog(kOuterDialog, [](DialogDriver& d) {
+        d.click(kOpenButton);
+        d.click(IDOK);
+    });
+    script.expectDialog(kInnerDialog, [](DialogDriver& d) {
+        d.click(kReportButton);
+        EXPECT_TRUE(d.window()->isVisible()); // the box closed, the dialog stays
+        EXPECT_EQ(d.focusedId(), kReportButton); // with the focus where it was
+        d.click(IDOK);
+    });
+    script.expectMessageBox(kReportCaption, kReportText, MB_OK | MB_ICONHAND).thenPress(IDOK);
+    EXPECT_EQ(outer.DoModal(), IDOK);
+    EXPECT_EQ(order, (std::vector<std::string>{"box 1", "inner 1"}));
+}
+
+TEST_F(ModalTest, MessageBoxesShowTheIconOfTheirTypeAndEveryWayOutIsOk) {
+    QMessageBox::Icon shown = QMessageBox::NoIcon;
+    int buttons = 0;
+    ui::qt::ModalHook previous = ui::qt::setModalHook([&](const ui::qt::ModalInfo& info) {
+        auto* box = qobject_cast<QMessageBox*>(info.window);
+        shown = box ? box->icon() : QMessageBox::NoIcon;
+        buttons = box ? static_cast<int>(box->buttons().size()) : 0;
+        info.window->close();
+    });
+    EXPECT_EQ(MessageBoxA(nullptr, "Achtung", "Achtung", MB_OK | MB_ICONHAND), IDOK);
+    EXPECT_EQ(shown, QMessageBox::Critical);
+    EXPECT_EQ(buttons, 1);
+    EXPECT_EQ(MessageBoxA(nullptr, "Falsch", "Anmeldemeldung", MB_OK | MB_ICONEXCLAMATION), IDOK);
+    EXPECT_EQ(shown, QMessageBox::Warning);
+    ui::qt::setModalHook(previous);
+
+    script.expectMessageBox("A", "a", MB_ICONHAND).thenAnswer(ModalScript::Answer::Enter);
+    script.expectMessageBox("B", "b", MB_ICONHAND).thenAnswer(ModalScript::Answer::Escape);
+    script.expectMessageBox("C", "c", MB_ICONHAND).thenAnswer(ModalScript::Answer::CloseBox);
+    EXPECT_EQ(MessageBoxA(nullptr, "a", "A", MB_ICONHAND), IDOK);
+    EXPECT_EQ(MessageBoxA(nullptr, "b", "B", MB_ICONHAND), IDOK);
+    EXPECT_EQ(MessageBoxA(nullptr, "c", "C", MB_ICONHAND), IDOK);
+}
+
+TEST_F(ModalTest, AnUnexpectedWindowFailsTheTestAndIsClosedInsteadOfHanging) {
+    TestDialog dialog(kOuterDialog);
+    EXPECT_NONFATAL_FAILURE(EXPECT_EQ(dialog.DoModal(), IDCANCEL), "Unexpected dialog 9005");
+}
+
+TEST_F(ModalTest, ADialogLeftOpenByItsActionsFailsTheTestAndIsClosed) {
+    TestDialog dialog(kOuterDialog);
+    script.expectDialog(kOuterDialog, [](DialogDriver&) {});
+    EXPECT_NONFATAL_FAILURE(EXPECT_EQ(dialog.DoModal(), IDCANCEL), "still open after its actions");
+}
+
+TEST_F(ModalTest, EveryWindowShowsTheProgramIcon) {
+    TestDialog dialog(kOuterDialog);
+    script.expectDialog(kOuterDialog, [](DialogDriver& d) {
+        EXPECT_FALSE(d.window()->windowIcon().isNull());
+        d.escape();
+    });
+    dialog.DoModal();
+    ASSERT_NE(ui::qt::iconHandle(ui::qt::kProgramIconId), nullptr);
+    EXPECT_EQ(AfxGetApp(), nullptr); // the tests have no application object; LoadIcon needs none
+}
+
+TEST_F(ModalTest, TheWaitCursorShowsUntilTheArrowComesBack) {
+    InitCommonControls();
+    SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    SetCursor(LoadCursorA(nullptr, IDC_WAIT)); // replaces, doesn't stack
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// ---- Message maps ----------------------------------------------------------------------------------
+
+class MapBase : public CDialog {
+  public:
+    explicit MapBase(UINT id) : CDialog(id) {}
+    std::vector<std::string> calls;
+    void OnBaseOpen() { calls.push_back("base open"); }
+    void OnOK() override { calls.push_back("ok"); CDialog::OnOK(); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(MapBase, CDialog)
+ON_BN_CLICKED(kOpenButton, &MapBase::OnBaseOpen)
+END_MESSAGE_MAP()
+
+class MapDerived : public MapBase {
+  public:
+    MapDerived() : MapBase(kOuterDialog) {}
+    void OnFirst() { calls.push_back("first"); }
+    void OnSecond() { calls.push_back("second"); }
+    void OnPaint() {
+        CPaintDC dc(this);
+        painted = dc.GetSafeHdc() != nullptr && dc.DrawIcon(0, 0, ui::qt::iconHandle(ui::qt::kProgramIconId));
+        outsideDc = CPaintDC(nullptr).GetSafeHdc() == nullptr;
+    }
+    bool painted = false;
+    bool outsideDc = false;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(MapDerived, MapBase)
+ON_WM_PAINT()
+ON_BN_CLICKED(kOpenButton, &MapDerived::OnFirst)
+ON_BN_CLICKED(kOpenButton, &MapDerived::OnSecond)
+END_MESSAGE_MAP()
+
+TEST_F(ModalTest, TheMostDerivedMapsFirstEntryWinsAndOkReachesTheVirtualHandler) {
+    MapDerived dialog;
+    script.expectDialog(kOuterDialog, [&](DialogDriver& d) {
+        d.click(kOpenButton);
+        d.window()->grab(); // paints the window as the screen would
+        d.click(IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.calls, (std::vector<std::string>{"first", "ok"}));
+    EXPECT_TRUE(dialog.painted);
+    EXPECT_TRUE(dialog.outsideDc);
+    EXPECT_EQ(GetSystemMetrics(SM_CXICON), 32);
+}
+
+} // namespace
+} // namespace vexor::test

@@ -1,0 +1,65 @@
+// A dialog for the layer's tests: records every command that reaches it, and lets a test decide what
+// its initialisation does.
+#pragma once
+
+#include "platform/ui/afx.h"
+#include "platform/ui/qt/template_source.h"
+#include "tests/support/modal_script.h"
+#include "tests/ui/test_templates.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace vexor::test {
+
+struct Command {
+    UINT code;
+    int id;
+    bool operator==(const Command&) const = default;
+};
+
+class TestDialog : public CDialog {
+  public:
+    explicit TestDialog(UINT id, CWnd* parent = nullptr) : CDialog(id, parent) {}
+
+    std::vector<Command> commands;
+    std::function<BOOL(TestDialog&)> init;              // runs after the base initialisation
+    std::function<void(TestDialog&, Command)> onCommand; // runs before the message map
+
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        return init ? init(*this) : TRUE;
+    }
+
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
+        if (message == WM_COMMAND) {
+            const Command command{static_cast<UINT>((wParam >> 16) & 0xFFFF), static_cast<int>(wParam & 0xFFFF)};
+            commands.push_back(command);
+            if (onCommand)
+                onCommand(*this, command);
+        }
+        return CDialog::OnWndMsg(message, wParam, lParam, pResult);
+    }
+
+    std::vector<UINT> codesFrom(int id) const {
+        std::vector<UINT> codes;
+        for (const Command& command : commands)
+            if (command.id == id)
+                codes.push_back(command.code);
+        return codes;
+    }
+};
+
+// Every test of the layer lays its dialogs out from the test templates and answers them by script.
+class LayerTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ui::qt::setTemplateLookup(&findTestTemplate); }
+    void TearDown() override { ui::qt::setTemplateLookup(nullptr); }
+
+    ModalScript script;
+};
+
+} // namespace vexor::test

@@ -1,0 +1,89 @@
+#include "tests/ui/test_templates.h"
+
+#include <array>
+
+namespace vexor::test {
+
+namespace {
+using res::ControlClass;
+using res::ControlTemplate;
+using res::DialogTemplate;
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS;
+constexpr DWORD kEdit = kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+
+constexpr std::array kKeys{
+    ControlTemplate{IDOK, ControlClass::Button, "OK", 100, 100, 50, 14, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0},
+    ControlTemplate{IDCANCEL, ControlClass::Button, "Abbrechen", 152, 100, 50, 14, kChild | WS_TABSTOP, 0, 0},
+    ControlTemplate{-1, ControlClass::Static, "&Name:", 5, 7, 40, 8, kChild | WS_GROUP, 0, 0},
+    ControlTemplate{kNameEdit, ControlClass::Edit, "", 50, 5, 100, 12, kEdit, 0, 0},
+    ControlTemplate{kDisabledEdit, ControlClass::Edit, "", 50, 20, 100, 12, kEdit | WS_DISABLED, 0, 0},
+    ControlTemplate{kHiddenEdit, ControlClass::Edit, "", 50, 35, 100, 12, WS_CHILD | WS_BORDER | WS_TABSTOP, 0, 0},
+    ControlTemplate{kRememberCheck, ControlClass::Button, "&Merken", 5, 50, 80, 10, kChild | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 0},
+    ControlTemplate{kDeleteButton, ControlClass::Button, "&L\xC3\xB6schen", 5, 100, 50, 14, kChild | WS_TABSTOP, 0, 0},
+    ControlTemplate{kNoTabStopEdit, ControlClass::Edit, "", 50, 65, 100, 12, kChild | WS_BORDER | ES_AUTOHSCROLL, 0, 0},
+    ControlTemplate{-1, ControlClass::Static, "&\xC3\x9C" "brig:", 5, 82, 40, 8, kChild | WS_GROUP, 0, 0},
+    ControlTemplate{kPasswordEdit, ControlClass::Edit, "", 50, 80, 100, 12, kEdit | ES_PASSWORD, 0, 0},
+    ControlTemplate{kReadOnlyEdit, ControlClass::Edit, "fest", 155, 80, 50, 12, kEdit | ES_READONLY, 0, 0},
+};
+
+constexpr std::array kNoDefault{
+    ControlTemplate{IDOK, ControlClass::Button, "&Schlie\xC3\x9F" "en", 100, 60, 54, 14, kChild | WS_TABSTOP, 0, 0},
+    ControlTemplate{kOtherButton, ControlClass::Button, "Anderes", 40, 60, 54, 14, kChild | WS_TABSTOP, 0, 0},
+    ControlTemplate{kPlainEdit, ControlClass::Edit, "", 5, 5, 100, 12, kEdit, 0, 0},
+    ControlTemplate{kPlainCheck, ControlClass::Button, "Pr\xC3\xBC" "fen", 5, 25, 100, 10, kChild | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 0},
+};
+
+constexpr DWORD kCombo = kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_SORT;
+constexpr std::array kCombos{
+    ControlTemplate{IDOK, ControlClass::Button, "OK", 100, 80, 50, 14, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0},
+    ControlTemplate{IDCANCEL, ControlClass::Button, "Abbrechen", 152, 80, 50, 14, kChild | WS_TABSTOP, 0, 0},
+    ControlTemplate{-1, ControlClass::Static, "Benutzername:", 5, 9, 50, 8, kChild | WS_GROUP, 0, 0},
+    ControlTemplate{kNarrowCombo, ControlClass::ComboBox, "", 59, 7, 60, 60, kCombo, 0, 0},
+    ControlTemplate{kWideCombo, ControlClass::ComboBox, "", 59, 30, 60, 60, kCombo | CBS_AUTOHSCROLL, 0, 0},
+    ControlTemplate{kPlainEdit, ControlClass::Edit, "", 59, 55, 100, 12, kEdit, 0, 0},
+};
+
+constexpr std::array kLists{
+    ControlTemplate{IDOK, ControlClass::Button, "OK", 150, 120, 50, 14, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0},
+    ControlTemplate{kList, ControlClass::ListView, "", 5, 5, 200, 100,
+                    kChild | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0, 0},
+};
+
+constexpr std::array kOuter{
+    ControlTemplate{IDOK, ControlClass::Button, "OK", 60, 40, 50, 14, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0},
+    ControlTemplate{IDCANCEL, ControlClass::Button, "Abbrechen", 112, 40, 50, 14, kChild | WS_TABSTOP, 0, 0},
+    ControlTemplate{kOpenButton, ControlClass::Button, "\xC3\x96" "ffnen", 5, 5, 50, 14, kChild | WS_TABSTOP, 0, 0},
+};
+
+constexpr std::array kInner{
+    ControlTemplate{IDOK, ControlClass::Button, "OK", 60, 40, 50, 14, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0},
+    ControlTemplate{kReportButton, ControlClass::Button, "Melden", 5, 5, 50, 14, kChild | WS_TABSTOP, 0, 0},
+};
+
+constexpr std::array kChecks{
+    ControlTemplate{IDOK, ControlClass::Button, "OK", 100, 60, 50, 14, kChild | WS_TABSTOP, 0, 0},
+    ControlTemplate{kUserCheck, ControlClass::Button, "Sichern", 5, 5, 120, 10, kChild | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 0},
+    ControlTemplate{kPlainEdit, ControlClass::Edit, "", 5, 25, 100, 12, kEdit, 0, 0},
+};
+
+const std::array kDialogs{
+    DialogTemplate{kKeysDialog, "Tasten", 210, 120, kDialogStyle, 0, "MS Shell Dlg", 8, kKeys},
+    DialogTemplate{kNoDefaultDialog, "Ohne Standard", 160, 80, kDialogStyle, 0, "MS Shell Dlg", 8, kNoDefault},
+    DialogTemplate{kComboDialog, "Auswahl", 210, 100, kDialogStyle, 0, "MS Shell Dlg", 8, kCombos},
+    DialogTemplate{kListDialog, "Liste", 210, 140, kDialogStyle, 0, "MS Shell Dlg", 8, kLists},
+    DialogTemplate{kOuterDialog, "Au\xC3\x9F" "en", 170, 60, kDialogStyle, 0, "MS Shell Dlg", 8, kOuter},
+    DialogTemplate{kInnerDialog, "Innen", 170, 60, kDialogStyle, 0, "MS Shell Dlg", 8, kInner},
+    DialogTemplate{kCheckDialog, "Schalter", 160, 80, kDialogStyle, 0, "MS Shell Dlg", 8, kChecks},
+};
+} // namespace
+
+const res::DialogTemplate* findTestTemplate(int id) {
+    for (const DialogTemplate& dialog : kDialogs)
+        if (dialog.id == id)
+            return &dialog;
+    return nullptr;
+}
+
+} // namespace vexor::test

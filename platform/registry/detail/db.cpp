@@ -53,7 +53,7 @@ Query::Query(Connection& connection, const char* sql) {
     int rc = SQLITE_OK;
     m_statement = connection.statement(sql, rc);
     if (!m_statement)
-        m_status = databaseFailure(rc, connection.raw() ? sqlite3_errmsg(connection.raw()) : "", false);
+        m_status = statementFailed(databaseFailure(rc, connection.raw() ? sqlite3_errmsg(connection.raw()) : "", false));
 }
 
 Query::~Query() {
@@ -81,7 +81,7 @@ Query& Query::bindBlob(std::string_view bytes) {
 // A value SQLite can't take (too big) fails the statement before it runs.
 void Query::noteBind(int rc) {
     if (rc != SQLITE_OK && m_status == ERROR_SUCCESS)
-        m_status = databaseFailure(rc, sqlite3_errstr(rc), true);
+        m_status = statementFailed(databaseFailure(rc, sqlite3_errstr(rc), true));
 }
 
 bool Query::next() {
@@ -90,15 +90,17 @@ bool Query::next() {
     if (!m_started) {
         m_started = true;
         m_status = countOperation();
-        if (m_status != ERROR_SUCCESS)
+        if (m_status != ERROR_SUCCESS) {
+            statementFailed(m_status);
             return false;
+        }
     }
     const int rc = sqlite3_step(m_statement);
     if (rc == SQLITE_ROW)
         return true;
     if (rc != SQLITE_DONE)
-        m_status = databaseFailure(rc, sqlite3_errmsg(sqlite3_db_handle(m_statement)),
-                                   !sqlite3_stmt_readonly(m_statement));
+        m_status = statementFailed(databaseFailure(rc, sqlite3_errmsg(sqlite3_db_handle(m_statement)),
+                                                   !sqlite3_stmt_readonly(m_statement)));
     return false;
 }
 

@@ -70,5 +70,7 @@ class Query {
 
 // What a failed SQLite call means for the store (implemented by the store, which records it).
 LONG databaseFailure(int rc, const char* detail, bool writing);
+// Every failed statement passes its status through here (implemented by the store); returns it.
+LONG statementFailed(LONG status);
 
 } // namespace vexor::registry::detail

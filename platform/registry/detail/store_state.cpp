@@ -270,4 +270,11 @@ LONG databaseFailure(int rc, const char* detail, bool writing) {
     return Store::instance().sqliteFailure(rc, detail, writing);
 }
 
+// Inside a Transaction a failed statement dooms it, reads included: a read that failed may hide what
+// a later write relies on, such as an account store that was never deleted before it was rewritten.
+LONG statementFailed(LONG status) {
+    Store::instance().noteFailedWrite(status);
+    return status;
+}
+
 } // namespace vexor::registry::detail

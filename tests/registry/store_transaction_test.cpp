@@ -135,3 +135,37 @@ TEST_F(StoreTest, WritesOutsideAScopeAreEachAtomic) {
     }
     EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, "A\\B\\C"));
 }
+
+// A save deletes a tree and writes it anew in one transaction. From outside that is a change of the
+// keys, not their removal: a handle held on them across it stays good, and a key that was not created
+// again is gone.
+TEST_F(StoreTest, KeysCreatedAgainInTheSameScopeKeepTheirHandles) {
+    writeAccount("alice");
+    writeAccount("bob");
+    HKEY held = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CLASSES_ROOT, "Accounts\\alice", 0, KEY_READ, &held), ERROR_SUCCESS);
+    HKEY gone = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CLASSES_ROOT, "Accounts\\bob", 0, KEY_READ, &gone), ERROR_SUCCESS);
+    {
+        Transaction transaction;
+        ASSERT_EQ(SHDeleteKeyA(HKEY_CLASSES_ROOT, "Accounts"), static_cast<DWORD>(ERROR_SUCCESS));
+        HKEY key = createKey(HKEY_CLASSES_ROOT, "Accounts\\ALICE");
+        EXPECT_EQ(setString(key, "Password", "new"), ERROR_SUCCESS);
+        RegCloseKey(key);
+        EXPECT_EQ(transaction.commit(), ERROR_SUCCESS);
+    }
+    EXPECT_EQ(readBytes(held, "Password"), std::string("new", 4));
+    LONG status = ERROR_SUCCESS;
+    readBytes(gone, "Password", nullptr, &status);
+    EXPECT_EQ(status, ERROR_KEY_DELETED);
+    RegCloseKey(held);
+    RegCloseKey(gone);
+
+    // Outside a transaction a deletion is final: a key created later at the same place is another key.
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CLASSES_ROOT, "Accounts\\alice", 0, KEY_READ, &held), ERROR_SUCCESS);
+    ASSERT_EQ(SHDeleteKeyA(HKEY_CLASSES_ROOT, "Accounts"), static_cast<DWORD>(ERROR_SUCCESS));
+    writeAccount("alice");
+    readBytes(held, "Password", nullptr, &status);
+    EXPECT_EQ(status, ERROR_KEY_DELETED);
+    RegCloseKey(held);
+}

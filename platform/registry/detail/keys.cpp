@@ -1,6 +1,7 @@
 #include "platform/registry/detail/keys.h"
 
 #include "platform/registry/detail/accounts.h"
+#include "platform/registry/detail/replaced_keys.h"
 #include "platform/registry/detail/schema.h"
 #include "platform/registry/detail/store_state.h"
 
@@ -35,7 +36,8 @@ std::int64_t newKeyId() {
 }
 
 LONG insertKey(std::int64_t parent, const Name& name, std::int64_t& id) {
-    id = newKeyId();
+    if (!takeReplaced(parent, name.folded, id))
+        id = newKeyId();
     return Query(db(), "INSERT INTO keys(id, parent, name, folded, written) VALUES (?1, ?2, ?3, ?4, ?5)")
         .bind(id)
         .bind(parent)
@@ -53,6 +55,20 @@ LONG anyDeniedIn(std::int64_t id, bool& denied) {
                 " SELECT 1 FROM tree WHERE deny <> 0 LIMIT 1");
     query.bind(id);
     denied = query.next();
+    return query.status();
+}
+
+// Inside a Transaction the deleted keys are remembered by place, so that keys created again there
+// before the commit keep their ids.
+LONG rememberTree(std::int64_t id) {
+    if (Store::instance().transactionDepth() == 0)
+        return ERROR_SUCCESS;
+    Query query(db(), "WITH RECURSIVE tree(id) AS (SELECT ?1"
+                      " UNION ALL SELECT keys.id FROM keys JOIN tree ON keys.parent = tree.id)"
+                      " SELECT id, parent, folded FROM keys WHERE id IN tree");
+    query.bind(id);
+    while (query.next())
+        rememberReplaced(query.integer(1), query.blob(2), query.integer(0));
     return query.status();
 }
 
@@ -123,6 +139,8 @@ LONG deleteTree(std::int64_t id) {
         return status;
     if (denied)
         return ERROR_ACCESS_DENIED;
+    if (const LONG status = rememberTree(id))
+        return status;
     const LONG status = Query(db(), "WITH RECURSIVE tree(id) AS (SELECT ?1"
                                     " UNION ALL SELECT keys.id FROM keys JOIN tree ON keys.parent = tree.id)"
                                     " DELETE FROM vals WHERE key IN tree")

@@ -1,6 +1,7 @@
 #include "platform/registry/detail/store_state.h"
 
 #include "platform/registry/detail/faults.h"
+#include "platform/registry/detail/replaced_keys.h"
 #include "platform/registry/detail/schema.h"
 #include "platform/registry/detail/store_file.h"
 #include "platform/registry/store.h"
@@ -215,6 +216,7 @@ LONG Store::enterTransaction() {
         return m_transactionStatus;
     m_transactionFailure = ERROR_SUCCESS;
     m_transactionBegun = false;
+    forgetReplaced();
     LONG status = ready();
     // A store that doesn't exist yet is created by the first write inside, not by an empty scope.
     if (status == ERROR_SUCCESS && m_mode == Mode::Open) {
@@ -245,6 +247,7 @@ LONG Store::leaveTransaction(bool commit) {
             rollback();
     }
     m_transactionBegun = false;
+    forgetReplaced();
     ++m_ownWrites;
     return result;
 }

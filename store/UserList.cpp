@@ -22,11 +22,16 @@ std::string AccountKeyPath(const std::string& strName) { return std::string(Acco
 
 CUserList::~CUserList() = default;
 
+// The count and the read share one view of the store: they see the same state whatever another
+// program saves meanwhile, and the store locks its file once for them instead of for every call.
 void CUserList::LoadUsers() {
     DeleteAllItems();
     ResetColumns();
-    CountAccounts();
-    ReadAccounts();
+    {
+        vexor::registry::ReadScope view;
+        CountAccounts();
+        ReadAccounts();
+    }
     FillRows();
 }
 

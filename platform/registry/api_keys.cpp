@@ -33,7 +33,7 @@ LONG openKey(HKEY hKey, LPCSTR lpSubKey, REGSAM samDesired, PHKEY phkResult) {
     const LONG parsed = parseKeyPath(lpSubKey, path);
     if (parsed != ERROR_SUCCESS) // an over-long name can't exist, so there is nothing to open
         return parsed == ERROR_INVALID_PARAMETER ? ERROR_FILE_NOT_FOUND : parsed;
-    if (const LONG status = store().ready())
+    if (const LONG status = store().readyToRead())
         return status;
     if (path.empty() && isPredefinedRoot(hKey)) {
         *phkResult = hKey;

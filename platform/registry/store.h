@@ -51,6 +51,18 @@ class Transaction {
     LONG m_status = ERROR_SUCCESS;
 };
 
+// Lets the reads made while it lives share one view of the store: they all see it as it was at the
+// first of them, whatever other processes commit meanwhile, and they skip the locking each read would
+// otherwise do on its own. It never waits for a writer and never holds one up. A write made inside
+// ends the view, so later reads see that write. Scopes nest; inside a Transaction they change nothing.
+class ReadScope {
+  public:
+    ReadScope();
+    ~ReadScope();
+    ReadScope(const ReadScope&) = delete;
+    ReadScope& operator=(const ReadScope&) = delete;
+};
+
 // TRUE when the two names address the same key: key names are compared without regard to case, as
 // the store folds them.
 bool sameKeyName(const std::string& a, const std::string& b);

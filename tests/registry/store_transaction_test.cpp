@@ -49,7 +49,10 @@ TEST_F(StoreTest, FailedWriteInsideRollsBackTheWholeScope) {
     EXPECT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, ("Accounts\\" + tooLong).c_str(), 0, nullptr, 0,
                               KEY_ALL_ACCESS, nullptr, &key, nullptr),
               ERROR_INVALID_PARAMETER);
-    writeAccount("bob");
+    EXPECT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, "Accounts\\bob", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                              nullptr),
+              ERROR_INVALID_PARAMETER)
+        << "the scope is lost: later writes are refused";
     EXPECT_EQ(transaction.commit(), ERROR_INVALID_PARAMETER);
     EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, "Accounts"));
     EXPECT_EQ(storedValue(), "kept");
@@ -168,4 +171,18 @@ TEST_F(StoreTest, KeysCreatedAgainInTheSameScopeKeepTheirHandles) {
     readBytes(held, "Password", nullptr, &status);
     EXPECT_EQ(status, ERROR_KEY_DELETED);
     RegCloseKey(held);
+}
+
+// Once a write inside has failed, the scope is lost: later writes are refused rather than made, so
+// none of them can outlive the rollback.
+TEST_F(StoreTest, ADoomedScopeRefusesFurtherWrites) {
+    makeStore();
+    Transaction transaction;
+    HKEY key = createKey(HKEY_CLASSES_ROOT, "Accounts\\alice");
+    vexor::registry::testing::failAtOperation(1, ERROR_WRITE_FAULT);
+    EXPECT_EQ(setString(key, "Password", "first"), ERROR_WRITE_FAULT);
+    EXPECT_EQ(setString(key, "Password", "second"), ERROR_WRITE_FAULT);
+    RegCloseKey(key);
+    EXPECT_EQ(transaction.commit(), ERROR_WRITE_FAULT);
+    EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, "Accounts"));
 }

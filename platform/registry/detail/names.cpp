@@ -2,6 +2,7 @@
 
 #include "platform/registry/detail/text.h"
 
+#include <array>
 #include <string_view>
 
 namespace vexor::registry::detail {
@@ -11,12 +12,11 @@ Name makeName(std::string text) {
     return {std::move(text), std::move(folded)};
 }
 
-LONG parseKeyPath(LPCSTR path, std::vector<Name>& components) {
+namespace {
+
+LONG splitKeyPath(std::string_view rest, std::vector<Name>& components) {
     components.clear();
-    if (!path || !*path)
-        return ERROR_SUCCESS;
     bool tooLong = false;
-    std::string_view rest(path);
     while (true) {
         const std::size_t separator = rest.find('\\');
         const std::string_view component = rest.substr(0, separator);
@@ -29,6 +29,37 @@ LONG parseKeyPath(LPCSTR path, std::vector<Name>& components) {
         rest.remove_prefix(separator + 1);
     }
     return tooLong ? ERROR_INVALID_PARAMETER : ERROR_SUCCESS;
+}
+
+// Callers open the same few paths again and again (every value of an account opens the account's key
+// anew, between the steps of an enumeration of their parent), and splitting and folding a path costs
+// more than finding its key: the two paths used last are kept, with what they gave.
+struct ParsedPath {
+    std::string text;
+    LONG status = ERROR_SUCCESS;
+    std::vector<Name> components;
+};
+
+std::array<ParsedPath, 2> g_recent;
+std::size_t g_usedLast = 0;
+
+} // namespace
+
+LONG parseKeyPath(LPCSTR path, std::vector<Name>& components) {
+    components.clear();
+    if (!path || !*path)
+        return ERROR_SUCCESS;
+    for (std::size_t slot = 0; slot < g_recent.size(); ++slot) {
+        if (!g_recent[slot].text.empty() && g_recent[slot].text == path) {
+            g_usedLast = slot;
+            components = g_recent[slot].components;
+            return g_recent[slot].status;
+        }
+    }
+    const LONG status = splitKeyPath(path, components);
+    g_usedLast = 1 - g_usedLast;
+    g_recent[g_usedLast] = {path, status, components};
+    return status;
 }
 
 Name valueName(LPCSTR name) {

@@ -20,7 +20,7 @@ LONG checkOpenAccess(const KeyRow& key, REGSAM desired) {
 LONG keyOfHandle(HKEY handle, REGSAM needed, OpenKey& key) {
     if (const LONG status = HandleTable::instance().find(handle, key))
         return status;
-    if (const LONG status = Store::instance().ready())
+    if (const LONG status = Store::instance().readyToRead())
         return status;
     return allows(key.access, needed) ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
 }

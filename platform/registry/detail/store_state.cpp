@@ -4,6 +4,7 @@
 #include "platform/registry/detail/replaced_keys.h"
 #include "platform/registry/detail/schema.h"
 #include "platform/registry/detail/store_file.h"
+#include "platform/registry/detail/touches.h"
 #include "platform/registry/store.h"
 
 #include <sqlite3.h>
@@ -28,6 +29,33 @@ LONG Store::ready() {
         break;
     }
     return m_badStatus;
+}
+
+// The first read call inside a ReadScope begins its transaction; SQLite takes the read lock with the
+// first statement and keeps it, and the snapshot, until the scope ends or a write needs the store.
+LONG Store::readyToRead() {
+    if (const LONG status = ready())
+        return status;
+    if (m_readDepth == 0 || m_readBegun || m_depth > 0 || m_ownWriteOpen || !m_connection.isOpen())
+        return ERROR_SUCCESS;
+    const LONG status = Query(m_connection, "BEGIN").run();
+    m_readBegun = status == ERROR_SUCCESS;
+    ++m_viewEpoch;
+    return status;
+}
+
+void Store::leaveReadScope() {
+    if (m_readDepth > 0 && --m_readDepth == 0)
+        endReadView();
+}
+
+// The view only read, so rolling it back changes nothing; like every rollback it is not counted as
+// an operation, so a test's fault can't leave it open.
+void Store::endReadView() {
+    if (!m_readBegun)
+        return;
+    m_readBegun = false;
+    rollback();
 }
 
 LONG Store::checkAgain() {
@@ -55,6 +83,10 @@ void Store::close() {
 void Store::resetConnection() {
     m_connection.close();
     ++m_generation;
+    m_readBegun = false;
+    m_ownWriteOpen = false;
+    ++m_viewEpoch;
+    dropDeferredTouches();
 }
 
 LONG Store::open(const std::string& path) {
@@ -120,6 +152,10 @@ LONG Store::openConnection() {
         return fail(ERROR_CANTREAD, "can't be opened (" + std::string(sqlite3_errstr(rc)) + ")");
     }
     sqlite3_busy_timeout(m_connection.raw(), busyTimeoutMilliseconds());
+    // A save rewrites the whole account store in one transaction; with SQLite's default cache of 2 MB
+    // a large one spills pages to the log and reads them back again and again. The cache only grows
+    // as far as the database needs.
+    sqlite3_exec(m_connection.raw(), "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
     m_mode = Mode::Open;
     return ERROR_SUCCESS;
 }
@@ -169,12 +205,27 @@ LONG Store::createFile() {
                                 : fail(ERROR_CANTWRITE, "can't be created (its name is taken)");
 }
 
+// A read view of this process would make the write fail (or see a stale snapshot), so it ends first.
 LONG Store::beginImmediate() {
-    return Query(m_connection, "BEGIN IMMEDIATE").run();
+    endReadView();
+    const LONG status = Query(m_connection, "BEGIN IMMEDIATE").run();
+    ++m_viewEpoch;
+    return status;
 }
 
 void Store::rollback() {
     m_connection.execQuietly("ROLLBACK");
+    ++m_viewEpoch;
+    dropDeferredTouches();
+}
+
+// What the transaction deferred is written before it commits; a failure fails the commit.
+LONG Store::commitWrites() {
+    LONG status = writeDeferredTouches();
+    if (status == ERROR_SUCCESS)
+        status = Query(m_connection, "COMMIT").run();
+    ++m_viewEpoch;
+    return status;
 }
 
 LONG Store::beginWrite(bool& own) {
@@ -183,6 +234,10 @@ LONG Store::beginWrite(bool& own) {
         return status;
     if (m_depth > 0 && m_transactionStatus != ERROR_SUCCESS)
         return m_transactionStatus;
+    // A doomed transaction takes no more writes: SQLite may already have rolled it back after the
+    // failure, and what came after would then be committed statement by statement.
+    if (m_depth > 0 && m_transactionFailure != ERROR_SUCCESS)
+        return m_transactionFailure;
     if (m_mode == Mode::Missing) {
         if (const LONG status = createFile())
             return status;
@@ -194,6 +249,7 @@ LONG Store::beginWrite(bool& own) {
         return ERROR_SUCCESS;
     const LONG status = beginImmediate();
     m_transactionBegun = !own && status == ERROR_SUCCESS;
+    m_ownWriteOpen = own && status == ERROR_SUCCESS;
     return status;
 }
 
@@ -201,11 +257,12 @@ LONG Store::endWrite(bool own, LONG result) {
     ++m_ownWrites;
     if (!own)
         return result;
+    m_ownWriteOpen = false;
     if (result != ERROR_SUCCESS) {
         rollback();
         return result;
     }
-    const LONG status = Query(m_connection, "COMMIT").run();
+    const LONG status = commitWrites();
     if (status != ERROR_SUCCESS)
         rollback();
     return status;
@@ -217,6 +274,7 @@ LONG Store::enterTransaction() {
     m_transactionFailure = ERROR_SUCCESS;
     m_transactionBegun = false;
     forgetReplaced();
+    endReadView();
     LONG status = ready();
     // A store that doesn't exist yet is created by the first write inside, not by an empty scope.
     if (status == ERROR_SUCCESS && m_mode == Mode::Open) {
@@ -242,7 +300,7 @@ LONG Store::leaveTransaction(bool commit) {
     LONG result = transactionResult();
     if (m_transactionBegun) {
         if (commit && result == ERROR_SUCCESS)
-            result = Query(m_connection, "COMMIT").run();
+            result = commitWrites();
         if (!commit || result != ERROR_SUCCESS)
             rollback();
     }
@@ -275,8 +333,12 @@ LONG databaseFailure(int rc, const char* detail, bool writing) {
 
 // Inside a Transaction a failed statement dooms it, reads included: a read that failed may hide what
 // a later write relies on, such as an account store that was never deleted before it was rewritten.
+//
+// What caches hold of the view may no longer match the database (SQLite may have undone the
+// transaction on its own), so they start over.
 LONG statementFailed(LONG status) {
     Store::instance().noteFailedWrite(status);
+    Store::instance().forgetView();
     return status;
 }
 

@@ -20,6 +20,8 @@ class Store {
 
     // ERROR_SUCCESS when calls may read the store (opening it first if need be), else its failure.
     LONG ready();
+    // ready(), and inside a ReadScope the scope's read transaction begun, for a call that only reads.
+    LONG readyToRead();
     // Opens the file again and checks it anew (not inside a transaction, whose state it would lose).
     LONG checkAgain();
     // Rolls back anything open and forgets the file.
@@ -31,6 +33,20 @@ class Store {
     // this process (other processes show in PRAGMA data_version).
     std::uint64_t generation() const { return m_generation; }
     std::uint64_t ownWrites() const { return m_ownWrites; }
+
+    // True while this process holds a transaction open (a ReadScope's view, or a write): no other
+    // process can change what reads see then, so what they found stays true until this process
+    // changes it. Outside, every statement sees the latest commit of any process.
+    bool viewPinned() const { return m_readBegun || m_transactionBegun || m_ownWriteOpen; }
+    // Changes whenever a pinned view begins or ends, and whenever this process changes the store in a
+    // way a cache of what reads found can't follow (keys removed or re-marked, a failed statement).
+    // Such caches are valid for one value of it, and only while the view is pinned.
+    std::uint64_t viewEpoch() const { return m_viewEpoch; }
+    void forgetView() { ++m_viewEpoch; }
+
+    // The ReadScope scopes.
+    void enterReadScope() { ++m_readDepth; }
+    void leaveReadScope();
 
     // One write call: makes sure the file exists and is writable and that a transaction is open (the
     // caller's own, or the surrounding Transaction's). `own` tells endWrite which.
@@ -62,7 +78,9 @@ class Store {
     LONG markBad(LONG status, const std::string& what);
     LONG createFile();
     LONG beginImmediate();
+    LONG commitWrites();
     void rollback();
+    void endReadView();
     void resetConnection();
 
     Mode m_mode = Mode::Closed;
@@ -73,6 +91,11 @@ class Store {
     Connection m_connection;
     std::uint64_t m_generation = 0;
     std::uint64_t m_ownWrites = 0;
+    std::uint64_t m_viewEpoch = 1;
+
+    int m_readDepth = 0;
+    bool m_readBegun = false;
+    bool m_ownWriteOpen = false; // a write call's own transaction, outside any Transaction
 
     int m_depth = 0;
     bool m_transactionBegun = false;

@@ -3,6 +3,7 @@
 #include "platform/registry/detail/accounts.h"
 #include "platform/registry/detail/keys.h"
 #include "platform/registry/detail/store_state.h"
+#include "platform/registry/detail/value_cache.h"
 #include "platform/registry/registry.h"
 
 namespace vexor::registry::detail {
@@ -26,11 +27,52 @@ LONG readAccount(const Name& name, ValueRow& value) {
     return ERROR_FILE_NOT_FOUND;
 }
 
+LONG fromCache(const std::vector<CachedValue>& values, std::int64_t key, const Name& name, ValueRow& value) {
+    for (const CachedValue& cached : values) {
+        if (cached.folded == name.folded) {
+            value = cached.row;
+            return ERROR_SUCCESS;
+        }
+    }
+    return missingValue(key);
+}
+
+// All values of the key into the cache, or the note that it has too many, or one too large to copy
+// for the sake of its neighbours: SQLite measures a value without loading it.
+LONG fillCache(std::int64_t key) {
+    Query query(db(), "SELECT folded, name, type, CASE WHEN length(data) <= ?3 THEN data END,"
+                      " length(data) <= ?3 FROM vals WHERE key = ?1 LIMIT ?2");
+    query.bind(key).bind(static_cast<std::int64_t>(kMaxCachedValues + 1)).bind(kMaxCachedValueSize);
+    std::vector<CachedValue> values;
+    bool small = true;
+    while (small && query.next()) {
+        small = query.integer(4) != 0;
+        values.push_back(
+            {query.blob(0), {query.blob(1), static_cast<DWORD>(query.integer(2)), query.blob(3)}});
+    }
+    if (query.status() != ERROR_SUCCESS)
+        return query.status();
+    if (small && values.size() <= kMaxCachedValues)
+        cacheValuesOf(key, std::move(values));
+    else
+        cacheValueByValue(key);
+    return ERROR_SUCCESS;
+}
+
 } // namespace
 
 LONG readValue(std::int64_t key, const Name& name, ValueRow& value) {
     if (key == kAccountsKeyId)
         return readAccount(name, value);
+    if (Store::instance().viewPinned()) {
+        const std::vector<CachedValue>* values = nullptr;
+        if (cachedValuesOf(key, values) == CachedValues::Unknown) {
+            if (const LONG status = fillCache(key))
+                return status;
+        }
+        if (cachedValuesOf(key, values) == CachedValues::Complete)
+            return fromCache(*values, key, name, value);
+    }
     Query query(db(), "SELECT name, type, data FROM vals WHERE key = ?1 AND folded = ?2");
     query.bind(key).bindBlob(name.folded);
     if (!query.next())

@@ -1,0 +1,63 @@
+// The account list through the real CUserList and registry layer: loading it from the store, saving
+// it back (one transaction), and both in a row, as every change in the main dialog does.
+#include "bench/BenchAccounts.h"
+#include "bench/BenchStore.h"
+#include "bench/MainDialogHost.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Runs measure on the list of a main dialog opened on a store of state.range(0) accounts, then checks
+// that list and store still hold them all: a run that lost accounts measured nothing worth reporting.
+template <typename Measure> void RunOnList(benchmark::State& state, Measure measure) {
+    const int nAccounts = static_cast<int>(state.range(0));
+    CBenchStore store;
+    if (!WriteBenchAccounts(nAccounts)) {
+        state.SkipWithError("the accounts could not be written");
+        return;
+    }
+    int nRows = -1;
+    const bool bShown = WithMainDialog([&](CUserList& list) {
+        measure(state, list);
+        nRows = list.GetItemCount();
+    });
+    if (!bShown)
+        state.SkipWithError("the main dialog did not come up");
+    else if (nRows != nAccounts || CountStoredAccounts() != nAccounts)
+        state.SkipWithError("accounts went missing");
+    state.SetItemsProcessed(state.iterations() * nAccounts);
+}
+
+void BM_LoadUsers(benchmark::State& state) {
+    RunOnList(state, [](benchmark::State& s, CUserList& list) {
+        for (auto _ : s)
+            list.LoadUsers();
+    });
+}
+
+void BM_SaveUsers(benchmark::State& state) {
+    RunOnList(state, [](benchmark::State& s, CUserList& list) {
+        for (auto _ : s)
+            list.SaveUsers();
+    });
+}
+
+void BM_LoadSave(benchmark::State& state) {
+    RunOnList(state, [](benchmark::State& s, CUserList& list) {
+        for (auto _ : s) {
+            list.SaveUsers();
+            list.LoadUsers();
+        }
+    });
+}
+
+void AccountCounts(benchmark::internal::Benchmark* bench) {
+    bench->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+}
+
+} // namespace
+
+BENCHMARK(BM_LoadUsers)->Apply(AccountCounts);
+BENCHMARK(BM_SaveUsers)->Apply(AccountCounts);
+BENCHMARK(BM_LoadSave)->Apply(AccountCounts);

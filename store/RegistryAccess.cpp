@@ -2,6 +2,7 @@
 
 #include "store/RegKeyGuard.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -63,9 +64,9 @@ std::string ReadRegString(HKEY hRoot, const std::string& strSubKey, const std::s
     std::vector<BYTE> data;
     if (!OpenFull(hRoot, strSubKey, key) || !ReadData(key.Get(), strValueName, REG_SZ, data))
         return "";
-    // The text ends at the first NUL or at the end of the data, whichever comes first.
-    const char* text = reinterpret_cast<const char*>(data.data());
-    return std::string(text, strnlen(text, data.size()));
+    // The text ends at the first NUL or at the end of the data, whichever comes first. Empty data have
+    // no buffer at all, so nothing may look at data.data().
+    return std::string(data.begin(), std::find(data.begin(), data.end(), BYTE(0)));
 }
 
 // A number is 32 bits, little-endian. Data shorter than 4 bytes are read as the number their bytes

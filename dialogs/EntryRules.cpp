@@ -4,10 +4,6 @@
 
 #include <algorithm>
 
-namespace {
-constexpr std::size_t kMaxKeyNameBytes = 255;
-}
-
 bool PasswordsAgree(const std::string& strPassword, const std::string& strRepetition) {
     return !strPassword.empty() && !strRepetition.empty() && strPassword == strRepetition;
 }
@@ -18,7 +14,7 @@ bool AllTextsRepresentable(std::initializer_list<const CWnd*> controls) {
 }
 
 bool IsNewAccountName(const std::string& strName, const std::vector<std::string>& existingNames) {
-    if (strName.find('\\') != std::string::npos || strName.size() > kMaxKeyNameBytes)
+    if (!vexor::registry::isKeyName(strName))
         return false;
     return std::none_of(existingNames.begin(), existingNames.end(), [&](const std::string& strExisting) {
         return vexor::registry::sameKeyName(strName, strExisting);

@@ -13,6 +13,6 @@ bool PasswordsAgree(const std::string& strPassword, const std::string& strRepeti
 // silently store another text than the one typed (a password turned into "?" is another password).
 bool AllTextsRepresentable(std::initializer_list<const CWnd*> controls);
 
-// A name can become an account key when it is one key name (no "\", at most 255 bytes) and no account
-// of the list already has it, compared as the store compares key names.
+// A name can become an account key when the store takes it as one key name (no "\", at most 255
+// characters) and no account of the list already has it, compared as the store compares key names.
 bool IsNewAccountName(const std::string& strName, const std::vector<std::string>& existingNames);

@@ -67,6 +67,9 @@ class ReadScope {
 // the store folds them.
 bool sameKeyName(const std::string& a, const std::string& b);
 
+// TRUE when the name can be one key of a path: not empty, no "\", at most 255 characters.
+bool isKeyName(const std::string& name);
+
 // Marks root\path (which must exist) as refusing full access, as a key owned by another account would:
 // opening it with KEY_ALL_ACCESS then fails with ERROR_ACCESS_DENIED.
 LONG setFullAccessDenied(HKEY root, const std::string& path, bool denied);

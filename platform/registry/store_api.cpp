@@ -6,6 +6,7 @@
 #include "platform/registry/detail/guard.h"
 #include "platform/registry/detail/handles.h"
 #include "platform/registry/detail/keys.h"
+#include "platform/registry/detail/names.h"
 #include "platform/registry/detail/store_state.h"
 #include "platform/registry/detail/text.h"
 #include "platform/registry/detail/write_scope.h"
@@ -99,6 +100,12 @@ LONG setFullAccessDenied(HKEY root, const std::string& path, bool denied) {
 
 bool sameKeyName(const std::string& a, const std::string& b) {
     return foldName(a) == foldName(b);
+}
+
+bool isKeyName(const std::string& name) {
+    std::vector<Name> components;
+    return name.find('\0') == std::string::npos && parseKeyPath(name.c_str(), components) == ERROR_SUCCESS &&
+           components.size() == 1;
 }
 
 void setAccountSource(AccountSource source) {

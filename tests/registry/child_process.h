@@ -11,22 +11,15 @@
 
 class ChildProcess {
   public:
-    class Channel {
-      public:
-        Channel(int in, int out) : m_in(in), m_out(out) {}
-        void tell() const {
-            const char byte = 1;
-            [[maybe_unused]] auto written = write(m_out, &byte, 1);
-        }
+    struct Channel {
+        int in;
+        int out;
+        void tell() const { [[maybe_unused]] auto written = write(out, "", 1); }
         // False when the other side went away.
         bool wait() const {
             char byte = 0;
-            return read(m_in, &byte, 1) == 1;
+            return read(in, &byte, 1) == 1;
         }
-
-      private:
-        int m_in;
-        int m_out;
     };
 
     // The parent must not have the store open: the child opens its own connection.
@@ -37,37 +30,35 @@ class ChildProcess {
         EXPECT_EQ(pipe(toParent), 0);
         m_pid = fork();
         if (m_pid == 0) {
-            close(toChild[1]);
+            close(toChild[1]); // so that each side sees the other one go away
             close(toParent[0]);
-            _exit(body(Channel(toChild[0], toParent[1])));
+            _exit(body(Channel{toChild[0], toParent[1]}));
         }
         close(toChild[0]);
         close(toParent[1]);
-        m_channel = Channel(toParent[0], toChild[1]);
-        m_fds[0] = toParent[0];
-        m_fds[1] = toChild[1];
+        m_channel = Channel{toParent[0], toChild[1]};
     }
     ~ChildProcess() {
-        if (m_pid > 0 && !m_reaped) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-        }
-        close(m_fds[0]);
-        close(m_fds[1]);
+        if (!m_reaped)
+            kill9();
+        close(m_channel.in);
+        close(m_channel.out);
     }
 
     const Channel& channel() const { return m_channel; }
 
     // The child's exit code, or -signal when a signal ended it.
     int join() {
-        int status = 0;
-        waitpid(m_pid, &status, 0);
+        int status = -1; // no child (fork failed): neither an exit code nor a success
+        if (m_pid > 0)
+            waitpid(m_pid, &status, 0);
         m_reaped = true;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
     }
 
     int kill9() {
-        kill(m_pid, SIGKILL);
+        if (m_pid > 0) // never kill(-1): that would reach every process of the user
+            kill(m_pid, SIGKILL);
         return join();
     }
 
@@ -75,5 +66,4 @@ class ChildProcess {
     pid_t m_pid = -1;
     bool m_reaped = false;
     Channel m_channel{-1, -1};
-    int m_fds[2] = {-1, -1};
 };

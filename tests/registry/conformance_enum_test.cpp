@@ -7,26 +7,22 @@ using namespace registry_test;
 namespace {
 
 // One step as the program takes it: open the key, fetch one index, close it again.
-LONG subkeyAtIndex(HKEY parent, const char* path, DWORD index, std::string& name) {
+std::string subkeyAt(HKEY parent, DWORD index) {
     HKEY key = nullptr;
-    LONG status = RegOpenKeyExA(parent, path, 0, KEY_ALL_ACCESS, &key);
-    if (status != ERROR_SUCCESS)
-        return status;
-    char buffer[256];
-    DWORD size = sizeof buffer;
-    FILETIME written{};
-    status = RegEnumKeyExA(key, index, buffer, &size, nullptr, nullptr, nullptr, &written);
-    if (status == ERROR_SUCCESS)
-        name.assign(buffer, size);
+    std::string name;
+    EXPECT_EQ(openStatus(parent, "", KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+    const LONG status = enumKey(key, index, &name);
     RegCloseKey(key);
-    return status;
+    return status == ERROR_SUCCESS ? name : "<status " + std::to_string(status) + ">";
 }
+
+const std::string kNoMoreItems = "<status 259>";
 
 } // namespace
 
 TEST_F(Conformance, SubkeysComeInOrderOfTheirUpperCasedNames) {
     for (const char* name : {"b", "a_b", "_x", "C", "aB", "A"})
-        RegCloseKey(createKey(scratch(), name));
+        makeKey(scratch(), name);
     // Upper-cased, "AB" < "A_B" because 'B' (0x42) < '_' (0x5F); lower case would put "a_b" first.
     EXPECT_EQ(subkeyNames(scratch()), (std::vector<std::string>{"A", "aB", "a_b", "b", "C", "_x"}));
 }
@@ -35,88 +31,57 @@ TEST_F(Conformance, ValuesComeInCreationOrder) {
     for (const char* name : {"zeta", "Alpha", "mid"})
         ASSERT_EQ(setString(scratch(), name, "x"), ERROR_SUCCESS);
     EXPECT_EQ(valueNames(scratch()), (std::vector<std::string>{"zeta", "Alpha", "mid"}));
-
     ASSERT_EQ(setString(scratch(), "ALPHA", "again"), ERROR_SUCCESS);
     EXPECT_EQ(valueNames(scratch()), (std::vector<std::string>{"zeta", "Alpha", "mid"}))
         << "setting keeps the place";
-
     ASSERT_EQ(RegDeleteValueA(scratch(), "zeta"), ERROR_SUCCESS);
     ASSERT_EQ(setString(scratch(), "zeta", "back"), ERROR_SUCCESS);
     EXPECT_EQ(valueNames(scratch()), (std::vector<std::string>{"Alpha", "mid", "zeta"}));
 }
 
 TEST_F(Conformance, PastTheEndIsNoMoreItems) {
-    char name[32];
-    DWORD size = sizeof name;
-    EXPECT_EQ(RegEnumKeyExA(scratch(), 0, name, &size, nullptr, nullptr, nullptr, nullptr),
-              ERROR_NO_MORE_ITEMS);
-    size = sizeof name;
-    EXPECT_EQ(RegEnumValueA(scratch(), 0, name, &size, nullptr, nullptr, nullptr, nullptr),
-              ERROR_NO_MORE_ITEMS);
-
-    RegCloseKey(createKey(scratch(), "Only"));
+    EXPECT_EQ(enumKey(scratch(), 0), ERROR_NO_MORE_ITEMS);
+    EXPECT_EQ(enumValue(scratch(), 0), ERROR_NO_MORE_ITEMS);
+    makeKey(scratch(), "Only");
     ASSERT_EQ(setString(scratch(), "only", "x"), ERROR_SUCCESS);
-    size = sizeof name;
-    EXPECT_EQ(RegEnumKeyExA(scratch(), 1, name, &size, nullptr, nullptr, nullptr, nullptr),
-              ERROR_NO_MORE_ITEMS);
-    size = sizeof name;
-    EXPECT_EQ(RegEnumValueA(scratch(), 1, name, &size, nullptr, nullptr, nullptr, nullptr),
-              ERROR_NO_MORE_ITEMS);
-    size = sizeof name;
-    EXPECT_EQ(RegEnumKeyExA(scratch(), 0xFFFFFFFF, name, &size, nullptr, nullptr, nullptr, nullptr),
-              ERROR_NO_MORE_ITEMS);
+    EXPECT_EQ(enumKey(scratch(), 1), ERROR_NO_MORE_ITEMS);
+    EXPECT_EQ(enumValue(scratch(), 1), ERROR_NO_MORE_ITEMS);
+    EXPECT_EQ(enumKey(scratch(), 0xFFFFFFFF), ERROR_NO_MORE_ITEMS);
 }
 
-TEST_F(Conformance, SubkeyNameMustFitWithItsNul) {
-    RegCloseKey(createKey(scratch(), "Seven77"));
-    char name[8];
-    DWORD size = 7;
-    EXPECT_EQ(RegEnumKeyExA(scratch(), 0, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_MORE_DATA);
-    size = 8;
-    ASSERT_EQ(RegEnumKeyExA(scratch(), 0, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);
-    EXPECT_EQ(size, 7u);
-    EXPECT_STREQ(name, "Seven77");
-}
-
-TEST_F(Conformance, ValueNameMustFitWithItsNul) {
+TEST_F(Conformance, EnumeratedNamesMustFitWithTheirNul) {
+    makeKey(scratch(), "Seven77");
     ASSERT_EQ(setString(scratch(), "Seven77", "data"), ERROR_SUCCESS);
-    char name[8];
-    DWORD size = 7;
-    EXPECT_EQ(RegEnumValueA(scratch(), 0, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_MORE_DATA);
-    size = 8;
-    ASSERT_EQ(RegEnumValueA(scratch(), 0, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);
-    EXPECT_EQ(size, 7u);
-    EXPECT_STREQ(name, "Seven77");
+    for (bool values : {false, true}) {
+        std::string name;
+        EXPECT_EQ(enumName(values, scratch(), 0, &name, 7), ERROR_MORE_DATA);
+        ASSERT_EQ(enumName(values, scratch(), 0, &name, 8), ERROR_SUCCESS);
+        EXPECT_EQ(name, "Seven77");
+    }
 }
 
-TEST_F(Conformance, ValueEnumerationDeliversTypeAndData) {
+TEST_F(Conformance, ValueEnumerationDeliversTypeAndDataAndNeedsANameBuffer) {
     ASSERT_EQ(setString(scratch(), "Test", "foobar"), ERROR_SUCCESS);
     char name[20];
     char data[20];
     DWORD nameSize = sizeof name;
     DWORD dataSize = sizeof data;
     DWORD type = 0;
-    ASSERT_EQ(RegEnumValueA(scratch(), 0, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data),
-                            &dataSize),
-              ERROR_SUCCESS);
+    auto enumerate = [&] {
+        return RegEnumValueA(scratch(), 0, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data),
+                             &dataSize);
+    };
+    ASSERT_EQ(enumerate(), ERROR_SUCCESS);
     EXPECT_STREQ(name, "Test");
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(dataSize, 7u);
     EXPECT_STREQ(data, "foobar");
-
     nameSize = sizeof name;
     dataSize = 2;
-    EXPECT_EQ(RegEnumValueA(scratch(), 0, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data),
-                            &dataSize),
-              ERROR_MORE_DATA);
+    EXPECT_EQ(enumerate(), ERROR_MORE_DATA);
     EXPECT_EQ(dataSize, 7u) << "the size the data need";
-}
 
-TEST_F(Conformance, ValueEnumerationNeedsANameBuffer) {
-    ASSERT_EQ(setString(scratch(), "Test", "x"), ERROR_SUCCESS);
-    char name[20];
-    DWORD size = sizeof name;
-    EXPECT_EQ(RegEnumValueA(scratch(), 0, nullptr, &size, nullptr, nullptr, nullptr, nullptr),
+    EXPECT_EQ(RegEnumValueA(scratch(), 0, nullptr, &nameSize, nullptr, nullptr, nullptr, nullptr),
               ERROR_INVALID_PARAMETER);
     EXPECT_EQ(RegEnumValueA(scratch(), 0, name, nullptr, nullptr, nullptr, nullptr, nullptr),
               ERROR_INVALID_PARAMETER);
@@ -124,43 +89,29 @@ TEST_F(Conformance, ValueEnumerationNeedsANameBuffer) {
 
 TEST_F(Conformance, EnumerationByIndexFollowsChangesBetweenCalls) {
     for (const char* name : {"b", "d", "f"})
-        RegCloseKey(createKey(scratch(), name));
+        makeKey(scratch(), name);
+    EXPECT_EQ(subkeyAt(scratch(), 0), "b");
+    EXPECT_EQ(subkeyAt(scratch(), 1), "d");
+    makeKey(scratch(), "a"); // now a, b, d, f
+    EXPECT_EQ(subkeyAt(scratch(), 2), "d");
+    ASSERT_EQ(deleteTree(scratch(), "a"), ERROR_SUCCESS);
+    ASSERT_EQ(deleteTree(scratch(), "b"), ERROR_SUCCESS); // now d, f
+    EXPECT_EQ(subkeyAt(scratch(), 2), kNoMoreItems);
+    EXPECT_EQ(subkeyAt(scratch(), 1), "f");
+
+    for (const char* name : {"v1", "v2", "v3"})
+        ASSERT_EQ(setString(scratch(), name, "x"), ERROR_SUCCESS);
     std::string name;
-    ASSERT_EQ(subkeyAtIndex(scratch(), "", 0, name), ERROR_SUCCESS);
-    EXPECT_EQ(name, "b");
-    ASSERT_EQ(subkeyAtIndex(scratch(), "", 1, name), ERROR_SUCCESS);
-    EXPECT_EQ(name, "d");
-
-    RegCloseKey(createKey(scratch(), "a")); // now a, b, d, f
-    ASSERT_EQ(subkeyAtIndex(scratch(), "", 2, name), ERROR_SUCCESS);
-    EXPECT_EQ(name, "d");
-
-    ASSERT_EQ(SHDeleteKeyA(scratch(), "a"), static_cast<DWORD>(ERROR_SUCCESS));
-    ASSERT_EQ(SHDeleteKeyA(scratch(), "b"), static_cast<DWORD>(ERROR_SUCCESS)); // now d, f
-    EXPECT_EQ(subkeyAtIndex(scratch(), "", 2, name), ERROR_NO_MORE_ITEMS);
-    ASSERT_EQ(subkeyAtIndex(scratch(), "", 1, name), ERROR_SUCCESS);
-    EXPECT_EQ(name, "f");
+    ASSERT_EQ(enumValue(scratch(), 0, &name), ERROR_SUCCESS);
+    EXPECT_EQ(name, "v1");
+    ASSERT_EQ(RegDeleteValueA(scratch(), "v2"), ERROR_SUCCESS);
+    ASSERT_EQ(enumValue(scratch(), 1, &name), ERROR_SUCCESS);
+    EXPECT_EQ(name, "v3");
 }
 
 TEST_F(Conformance, EnumerationByIndexAnswersAnyOrderOfIndexes) {
     for (const char* name : {"k1", "k2", "k3", "k4", "k5"})
-        RegCloseKey(createKey(scratch(), name));
-    for (DWORD index : {3u, 1u, 1u, 2u, 0u, 4u, 2u, 3u}) {
-        std::string name;
-        ASSERT_EQ(subkeyAtIndex(scratch(), "", index, name), ERROR_SUCCESS);
-        EXPECT_EQ(name, "k" + std::to_string(index + 1)) << "index " << index;
-    }
-}
-
-TEST_F(Conformance, ValueEnumerationFollowsChangesBetweenCalls) {
-    for (const char* name : {"v1", "v2", "v3"})
-        ASSERT_EQ(setString(scratch(), name, "x"), ERROR_SUCCESS);
-    char name[16];
-    DWORD size = sizeof name;
-    ASSERT_EQ(RegEnumValueA(scratch(), 0, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);
-    EXPECT_STREQ(name, "v1");
-    ASSERT_EQ(RegDeleteValueA(scratch(), "v2"), ERROR_SUCCESS);
-    size = sizeof name;
-    ASSERT_EQ(RegEnumValueA(scratch(), 1, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);
-    EXPECT_STREQ(name, "v3");
+        makeKey(scratch(), name);
+    for (DWORD index : {3u, 1u, 1u, 2u, 0u, 4u, 2u, 3u})
+        EXPECT_EQ(subkeyAt(scratch(), index), "k" + std::to_string(index + 1)) << "index " << index;
 }

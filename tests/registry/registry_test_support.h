@@ -6,26 +6,54 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 namespace registry_test {
 
+// The status of creating (or opening) parent\path; the handle goes to *taken, or is closed again.
+inline LONG createStatus(HKEY parent, const std::string& path, REGSAM access = KEY_ALL_ACCESS,
+                         HKEY* taken = nullptr, DWORD* disposition = nullptr) {
+    HKEY key = taken ? *taken : nullptr; // what the call leaves alone stays as it was
+    const LONG status = RegCreateKeyExA(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access,
+                                        nullptr, &key, disposition);
+    if (taken)
+        *taken = key;
+    else if (status == ERROR_SUCCESS)
+        RegCloseKey(key);
+    return status;
+}
+
+// The status of opening parent\path; the handle goes to *taken, or is closed again.
+inline LONG openStatus(HKEY parent, const char* path, REGSAM access = KEY_READ, HKEY* taken = nullptr) {
+    HKEY key = taken ? *taken : nullptr;
+    const LONG status = RegOpenKeyExA(parent, path, 0, access, &key);
+    if (taken)
+        *taken = key;
+    else if (status == ERROR_SUCCESS)
+        RegCloseKey(key);
+    return status;
+}
+
 // Creates (or opens) parent\path with full access; nullptr (and a test failure) when that fails.
 inline HKEY createKey(HKEY parent, const std::string& path) {
     HKEY key = nullptr;
-    const LONG status = RegCreateKeyExA(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                        KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    EXPECT_EQ(status, ERROR_SUCCESS) << "creating " << path;
+    EXPECT_EQ(createStatus(parent, path, KEY_ALL_ACCESS, &key), ERROR_SUCCESS) << "creating " << path;
     return key;
 }
 
+inline void makeKey(HKEY parent, const std::string& path) {
+    EXPECT_EQ(createStatus(parent, path), ERROR_SUCCESS) << "creating " << path;
+}
+
 inline bool keyExists(HKEY parent, const std::string& path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(parent, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
+    return openStatus(parent, path.c_str()) == ERROR_SUCCESS;
+}
+
+// SHDeleteKeyA's answer in the type the other calls answer in.
+inline LONG deleteTree(HKEY parent, const char* path) {
+    return static_cast<LONG>(SHDeleteKeyA(parent, path));
 }
 
 inline LONG setBytes(HKEY key, const char* name, DWORD type, const std::string& bytes) {
@@ -36,6 +64,23 @@ inline LONG setBytes(HKEY key, const char* name, DWORD type, const std::string& 
 // A string value as the program writes one: its bytes and the terminating NUL.
 inline LONG setString(HKEY key, const char* name, const std::string& text) {
     return setBytes(key, name, REG_SZ, std::string(text.c_str(), text.size() + 1));
+}
+
+// Creates parent\path and sets a string value in it, as the program stores its texts.
+inline void writeString(HKEY parent, const std::string& path, const char* name, const std::string& text) {
+    HKEY key = createKey(parent, path);
+    EXPECT_EQ(setString(key, name, text), ERROR_SUCCESS) << path << " " << name;
+    RegCloseKey(key);
+}
+
+inline std::string withNul(const std::string& text) {
+    return std::string(text.c_str(), text.size() + 1);
+}
+
+// Whether a value is there, asking only for its size.
+inline LONG queryStatus(HKEY key, const char* name) {
+    DWORD size = 0;
+    return RegQueryValueExA(key, name, nullptr, nullptr, nullptr, &size);
 }
 
 // The stored bytes of a value, read in two steps as the program does; "" and the status on failure.
@@ -53,32 +98,88 @@ inline std::string readBytes(HKEY key, const char* name, DWORD* type = nullptr, 
     return result == ERROR_SUCCESS ? data.substr(0, size) : std::string();
 }
 
-inline std::vector<std::string> subkeyNames(HKEY key) {
-    std::vector<std::string> names;
-    for (DWORD index = 0;; ++index) {
-        char name[256];
-        DWORD size = sizeof name;
-        const LONG status = RegEnumKeyExA(key, index, name, &size, nullptr, nullptr, nullptr, nullptr);
-        if (status != ERROR_SUCCESS) {
-            EXPECT_EQ(status, ERROR_NO_MORE_ITEMS);
-            return names;
-        }
-        names.emplace_back(name, size);
+// One step of an enumeration of subkeys (or of values) by index, with a name buffer of `room`
+// characters, its NUL included; the name found goes to *name, and must have come NUL-terminated.
+// (A flag, not a template over the two calls: on Windows they come from a DLL, and their addresses
+// are no constants.)
+inline LONG enumName(bool values, HKEY key, DWORD index, std::string* name, DWORD room) {
+    std::string buffer(room, '#');
+    DWORD size = room;
+    const LONG status =
+        values ? RegEnumValueA(key, index, buffer.data(), &size, nullptr, nullptr, nullptr, nullptr)
+               : RegEnumKeyExA(key, index, buffer.data(), &size, nullptr, nullptr, nullptr, nullptr);
+    if (status == ERROR_SUCCESS) {
+        EXPECT_EQ(buffer.c_str()[size], '\0');
+        if (name)
+            name->assign(buffer, 0, size);
     }
+    return status;
+}
+
+inline LONG enumKey(HKEY key, DWORD index, std::string* name = nullptr, DWORD room = 256) {
+    return enumName(false, key, index, name, room);
+}
+
+inline LONG enumValue(HKEY key, DWORD index, std::string* name = nullptr, DWORD room = 16384) {
+    return enumName(true, key, index, name, room);
+}
+
+inline std::vector<std::string> allNames(bool values, HKEY key) {
+    std::vector<std::string> names;
+    std::string name;
+    LONG status;
+    while ((status = enumName(values, key, static_cast<DWORD>(names.size()), &name, values ? 16384 : 256)) ==
+           ERROR_SUCCESS)
+        names.push_back(name);
+    EXPECT_EQ(status, ERROR_NO_MORE_ITEMS);
+    return names;
+}
+
+inline std::vector<std::string> subkeyNames(HKEY key) {
+    return allNames(false, key);
 }
 
 inline std::vector<std::string> valueNames(HKEY key) {
-    std::vector<std::string> names;
-    for (DWORD index = 0;; ++index) {
-        std::string name(16384, '\0');
-        DWORD size = static_cast<DWORD>(name.size());
-        const LONG status = RegEnumValueA(key, index, name.data(), &size, nullptr, nullptr, nullptr, nullptr);
-        if (status != ERROR_SUCCESS) {
-            EXPECT_EQ(status, ERROR_NO_MORE_ITEMS);
-            return names;
-        }
-        names.push_back(name.substr(0, size));
-    }
+    return allNames(true, key);
 }
+
+// The calls the program makes on a handle, each with harmless arguments, so that a test can check
+// what a whole row of them answers.
+enum class Call { Open, OpenSelf, Create, Query, Set, DeleteValue, EnumKey, EnumValue, DeleteTree, Close };
+
+inline LONG callOn(HKEY key, Call call) {
+    switch (call) {
+    case Call::Open:
+        return openStatus(key, "x");
+    case Call::OpenSelf:
+        return openStatus(key, "");
+    case Call::Create:
+        return createStatus(key, "x");
+    case Call::Query:
+        return queryStatus(key, "v");
+    case Call::Set:
+        return setString(key, "v", "set by a call");
+    case Call::DeleteValue:
+        return RegDeleteValueA(key, "v");
+    case Call::EnumKey:
+        return enumKey(key, 0);
+    case Call::EnumValue:
+        return enumValue(key, 0);
+    case Call::DeleteTree:
+        return deleteTree(key, "x");
+    case Call::Close:
+        return RegCloseKey(key);
+    }
+    return -1;
+}
+
+inline void expectCalls(HKEY key, std::initializer_list<Call> calls, LONG expected) {
+    for (Call call : calls)
+        EXPECT_EQ(callOn(key, call), expected) << "call " << static_cast<int>(call);
+}
+
+constexpr std::initializer_list<Call> kEveryCallButClose = {Call::Open,    Call::OpenSelf,  Call::Create,
+                                                            Call::Query,   Call::Set,       Call::DeleteValue,
+                                                            Call::EnumKey, Call::EnumValue, Call::DeleteTree};
 
 } // namespace registry_test

@@ -4,6 +4,7 @@
 
 #include "platform/registry/detail/passwd_accounts.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -15,84 +16,58 @@ namespace {
 constexpr const char* kAccountsPath =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\DocFolderPaths";
 
-HKEY openAccounts(const char* path = kAccountsPath) {
+HKEY openAccounts(HKEY parent = HKEY_LOCAL_MACHINE, const char* path = kAccountsPath) {
     HKEY key = nullptr;
-    EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+    EXPECT_EQ(openStatus(parent, path, KEY_ALL_ACCESS, &key), ERROR_SUCCESS) << path;
     return key;
 }
 
 } // namespace
 
-TEST_F(StoreTest, AccountsKeyListsTheAccountsAsStringValues) {
-    setAccountSource([] { return std::vector<std::string>{"alice", "Bob", "J\xC3\xBCrgen"}; });
+TEST_F(StoreTest, AccountsKeyListsTheSourcesAccountsAsStringValuesReadAnewEachTime) {
+    // Names no value could have are left out: empty, too long, with a NUL, or a case variant.
+    std::vector<std::string> people{
+        "alice", "", "ALICE", std::string(16384, 'x'), "Bob", std::string("nu\0l", 4)};
+    setAccountSource([&people] { return people; });
     HKEY key = openAccounts();
-    EXPECT_EQ(valueNames(key), (std::vector<std::string>{"alice", "Bob", "J\xC3\xBCrgen"}));
+    EXPECT_EQ(valueNames(key), (std::vector<std::string>{"alice", "Bob"}));
     EXPECT_TRUE(subkeyNames(key).empty());
     DWORD type = 0;
     const std::string home = readBytes(key, "BOB", &type);
-    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    ASSERT_FALSE(home.empty());
     EXPECT_EQ(home.back(), '\0');
-    LONG status = 0;
-    readBytes(key, "mallory", nullptr, &status);
-    EXPECT_EQ(status, ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(queryStatus(key, "mallory"), ERROR_FILE_NOT_FOUND);
+    people.push_back("J\xC3\xBCrgen");
+    EXPECT_EQ(valueNames(key), (std::vector<std::string>{"alice", "Bob", "J\xC3\xBCrgen"}));
     RegCloseKey(key);
     EXPECT_FALSE(std::filesystem::exists(path())) << "answering it writes nothing";
 }
 
 TEST_F(StoreTest, AccountsKeyIsFoundWhateverTheCaseAndTheWay) {
     setAccountSource([] { return std::vector<std::string>{"alice"}; });
-    RegCloseKey(openAccounts("software\\MICROSOFT\\windows\\currentversion\\explorer\\docfolderpaths"));
-
+    RegCloseKey(openAccounts(HKEY_LOCAL_MACHINE,
+                             "software\\MICROSOFT\\windows\\currentversion\\explorer\\docfolderpaths"));
     HKEY software = createKey(HKEY_LOCAL_MACHINE, "Software\\Microsoft");
-    HKEY key = nullptr;
-    ASSERT_EQ(
-        RegOpenKeyExA(software, "Windows\\CurrentVersion\\Explorer\\DocFolderPaths", 0, KEY_ALL_ACCESS, &key),
-        ERROR_SUCCESS);
+    HKEY key = openAccounts(software, "Windows\\CurrentVersion\\Explorer\\DocFolderPaths");
     EXPECT_EQ(valueNames(key), std::vector<std::string>{"alice"});
     RegCloseKey(key);
     RegCloseKey(software);
-
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kAccountsPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                              nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(createStatus(HKEY_LOCAL_MACHINE, kAccountsPath, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
     EXPECT_EQ(valueNames(key), std::vector<std::string>{"alice"});
     RegCloseKey(key);
     EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, kAccountsPath)) << "only below HKEY_LOCAL_MACHINE";
 }
 
-TEST_F(StoreTest, AccountsKeyLeavesOutNamesNoValueCouldHave) {
-    setAccountSource([] {
-        return std::vector<std::string>{
-            "alice", "", "ALICE", std::string(16384, 'x'), "bob", std::string("nu\0l", 4)};
-    });
-    HKEY key = openAccounts();
-    EXPECT_EQ(valueNames(key), (std::vector<std::string>{"alice", "bob"}));
-    RegCloseKey(key);
-}
-
 TEST_F(StoreTest, AccountsKeyRefusesEveryChange) {
     setAccountSource([] { return std::vector<std::string>{"alice"}; });
     HKEY key = openAccounts();
-    EXPECT_EQ(setString(key, "mallory", "x"), ERROR_ACCESS_DENIED);
-    EXPECT_EQ(RegDeleteValueA(key, "alice"), ERROR_ACCESS_DENIED);
-    HKEY child = nullptr;
-    EXPECT_EQ(RegCreateKeyExA(key, "Sub", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &child, nullptr),
-              ERROR_ACCESS_DENIED);
-    EXPECT_EQ(RegOpenKeyExA(key, "Sub", 0, KEY_READ, &child), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(SHDeleteKeyA(HKEY_LOCAL_MACHINE, kAccountsPath), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    expectCalls(key, {Call::Set, Call::DeleteValue, Call::Create}, ERROR_ACCESS_DENIED);
+    EXPECT_EQ(callOn(key, Call::Open), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(deleteTree(HKEY_LOCAL_MACHINE, kAccountsPath), ERROR_ACCESS_DENIED);
     EXPECT_EQ(valueNames(key), std::vector<std::string>{"alice"});
     RegCloseKey(key);
     EXPECT_FALSE(std::filesystem::exists(path()));
-}
-
-TEST_F(StoreTest, AccountsKeyReadsTheSourceAnewForEachEnumeration) {
-    std::vector<std::string> people{"alice"};
-    setAccountSource([&people] { return people; });
-    HKEY key = openAccounts();
-    EXPECT_EQ(valueNames(key), std::vector<std::string>{"alice"});
-    people.push_back("bob");
-    EXPECT_EQ(valueNames(key), (std::vector<std::string>{"alice", "bob"}));
-    RegCloseKey(key);
 }
 
 TEST(PasswordDatabaseAccounts, UidRangeComesFromLoginDefs) {
@@ -107,21 +82,25 @@ TEST(PasswordDatabaseAccounts, UidRangeComesFromLoginDefs) {
 }
 
 TEST(PasswordDatabaseAccounts, OnlyRegularUsersWithALoginShellArePeople) {
-    using vexor::registry::detail::isPerson;
-    const vexor::registry::detail::UidRange range;
     const std::vector<std::string> shells{"/bin/bash", "/usr/bin/zsh", "/usr/sbin/nologin"};
-    EXPECT_TRUE(isPerson(1000, "/bin/bash", range, shells));
-    EXPECT_TRUE(isPerson(60000, "/usr/bin/zsh", range, shells));
-    EXPECT_FALSE(isPerson(0, "/bin/bash", range, shells)) << "root";
-    EXPECT_FALSE(isPerson(999, "/bin/bash", range, shells)) << "system account";
-    EXPECT_FALSE(isPerson(65534, "/bin/bash", range, shells)) << "nobody";
-    EXPECT_FALSE(isPerson(1000, "/usr/sbin/nologin", range, shells)) << "even when /etc/shells lists it";
-    EXPECT_FALSE(isPerson(1000, "/bin/false", range, shells));
-    EXPECT_FALSE(isPerson(1000, "/opt/odd/shell", range, shells)) << "not in /etc/shells";
-    EXPECT_FALSE(isPerson(1000, "", range, shells));
-}
-
-TEST(PasswordDatabaseAccounts, TheDefaultSourceLeavesOutSystemAccounts) {
+    const struct {
+        unsigned uid;
+        const char* shell;
+        bool person;
+        const char* why;
+    } cases[] = {
+        {1000, "/bin/bash", true, "regular"},
+        {60000, "/usr/bin/zsh", true, "last regular uid"},
+        {0, "/bin/bash", false, "root"},
+        {999, "/bin/bash", false, "system account"},
+        {65534, "/bin/bash", false, "nobody"},
+        {1000, "/usr/sbin/nologin", false, "even when /etc/shells lists it"},
+        {1000, "/bin/false", false, "no login"},
+        {1000, "/opt/odd/shell", false, "not in /etc/shells"},
+        {1000, "", false, "no shell"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(vexor::registry::detail::isPerson(c.uid, c.shell, {}, shells), c.person) << c.why;
     const auto names = vexor::registry::detail::passwordDatabaseAccounts();
     for (const char* system : {"root", "daemon", "nobody", "bin"})
         EXPECT_EQ(std::find(names.begin(), names.end(), system), names.end()) << system;

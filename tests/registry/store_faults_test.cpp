@@ -1,10 +1,11 @@
-// The fault hooks themselves: counting operations and failing the chosen one.
+// The fault hooks themselves, and single calls that write several rows: a failure at any of their
+// operations leaves the store as it was.
 #include "tests/registry/store_fixture.h"
 
 using namespace registry_test;
 namespace testing_hooks = vexor::registry::testing;
 
-TEST_F(StoreTest, EveryCallThatTouchesTheDatabaseIsCounted) {
+TEST_F(StoreTest, EveryCallIsCountedAndAFailedOperationFailsItsCallOnce) {
     makeStore();
     const std::uint64_t before = testing_hooks::operationCount();
     EXPECT_EQ(storedValue(), "kept");
@@ -12,37 +13,32 @@ TEST_F(StoreTest, EveryCallThatTouchesTheDatabaseIsCounted) {
     EXPECT_GT(afterRead, before);
     ASSERT_EQ(setString(HKEY_CLASSES_ROOT, "v", "x"), ERROR_SUCCESS);
     EXPECT_GT(testing_hooks::operationCount(), afterRead);
-}
-
-TEST_F(StoreTest, FailedOperationFailsItsCallOnceAndChangesNothing) {
-    makeStore();
     testing_hooks::failAtOperation(1, ERROR_WRITE_FAULT);
-    EXPECT_EQ(setString(HKEY_CLASSES_ROOT, "v", "x"), ERROR_WRITE_FAULT);
-    LONG status = 0;
-    readBytes(HKEY_CLASSES_ROOT, "v", nullptr, &status);
-    EXPECT_EQ(status, ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(setString(HKEY_CLASSES_ROOT, "v", "x"), ERROR_SUCCESS) << "the fault fires once";
+    EXPECT_EQ(setString(HKEY_CLASSES_ROOT, "w", "x"), ERROR_WRITE_FAULT);
+    EXPECT_EQ(queryStatus(HKEY_CLASSES_ROOT, "w"), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(setString(HKEY_CLASSES_ROOT, "w", "x"), ERROR_SUCCESS) << "the fault fires once";
 }
 
 TEST_F(StoreTest, FailingAnyOperationOfATreeDeletionKeepsTheTree) {
-    HKEY key = createKey(HKEY_CLASSES_ROOT, "Tree\\Branch");
-    ASSERT_EQ(setString(key, "v", "x"), ERROR_SUCCESS);
-    RegCloseKey(key);
-    for (std::uint64_t k = 1;; ++k) {
-        const std::uint64_t start = testing_hooks::operationCount();
-        testing_hooks::failAtOperation(k, ERROR_CANTWRITE);
-        const DWORD status = SHDeleteKeyA(HKEY_CLASSES_ROOT, "Tree");
-        const bool fired = testing_hooks::operationCount() - start >= k;
-        testing_hooks::clearFaults();
-        if (!fired) {
-            EXPECT_EQ(status, static_cast<DWORD>(ERROR_SUCCESS));
-            break;
-        }
-        EXPECT_EQ(status, static_cast<DWORD>(ERROR_CANTWRITE)) << "operation " << k;
+    writeString(HKEY_CLASSES_ROOT, "Tree\\Branch", "v", "x");
+    auto treeIsWhole = [](LONG answer, std::uint64_t k) {
+        EXPECT_EQ(answer, ERROR_CANTWRITE) << "operation " << k;
         HKEY branch = nullptr;
-        ASSERT_EQ(RegOpenKeyExA(HKEY_CLASSES_ROOT, "Tree\\Branch", 0, KEY_READ, &branch), ERROR_SUCCESS) << k;
-        EXPECT_EQ(readBytes(branch, "v"), std::string("x", 2)) << "operation " << k;
+        ASSERT_EQ(openStatus(HKEY_CLASSES_ROOT, "Tree\\Branch", KEY_READ, &branch), ERROR_SUCCESS) << k;
+        EXPECT_EQ(readBytes(branch, "v"), withNul("x")) << "operation " << k;
         RegCloseKey(branch);
-    }
+    };
+    auto deletion = [] { return deleteTree(HKEY_CLASSES_ROOT, "Tree"); };
+    EXPECT_EQ(failEachOperation(deletion, ERROR_CANTWRITE, treeIsWhole), ERROR_SUCCESS);
     EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, "Tree"));
+}
+
+TEST_F(StoreTest, FailingAnyOperationOfCreatingAPathLeavesNoPartOfIt) {
+    auto nothingCreated = [](LONG answer, std::uint64_t k) {
+        EXPECT_EQ(answer, ERROR_CANTWRITE) << "operation " << k;
+        EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, "A")) << "operation " << k;
+    };
+    auto creation = [] { return createStatus(HKEY_CLASSES_ROOT, "A\\B\\C"); };
+    EXPECT_EQ(failEachOperation(creation, ERROR_CANTWRITE, nothingCreated), ERROR_SUCCESS);
+    EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, "A\\B\\C"));
 }

@@ -7,12 +7,17 @@
 #include "tests/common/TempStore.h"
 #include "tests/registry/registry_test_support.h"
 
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sqlite3.h>
 #include <string>
 
+// The bytes of a file; "" for a folder.
 inline std::string fileBytes(const std::string& path) {
+    if (std::filesystem::is_directory(path))
+        return {};
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
@@ -41,20 +46,45 @@ class StoreTest : public ::testing::Test {
     }
 
     // A store holding HKCR\Stored with one value, written and closed again.
-    void makeStore() {
-        HKEY key = registry_test::createKey(HKEY_CLASSES_ROOT, "Stored");
-        ASSERT_EQ(registry_test::setString(key, "v", "kept"), ERROR_SUCCESS);
-        RegCloseKey(key);
+    static void makeStore() {
+        ASSERT_EQ(registry_test::createStatus(HKEY_CLASSES_ROOT, "Stored"), ERROR_SUCCESS);
+        ASSERT_EQ(setStored("kept"), ERROR_SUCCESS);
         vexor::registry::closeStore();
+    }
+
+    static LONG setStored(const char* value) {
+        HKEY key = nullptr;
+        LONG status = registry_test::openStatus(HKEY_CLASSES_ROOT, "Stored", KEY_ALL_ACCESS, &key);
+        if (status == ERROR_SUCCESS)
+            status = registry_test::setString(key, "v", value);
+        RegCloseKey(key);
+        return status;
     }
 
     static std::string storedValue() {
         HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, "Stored", 0, KEY_READ, &key) != ERROR_SUCCESS)
+        if (registry_test::openStatus(HKEY_CLASSES_ROOT, "Stored", KEY_READ, &key) != ERROR_SUCCESS)
             return "<no key>";
         const std::string value = registry_test::readBytes(key, "v");
         RegCloseKey(key);
         return value.empty() ? value : value.substr(0, value.size() - 1);
+    }
+
+    // Runs `call` once with each of its database operations in turn failing with `status`, until a
+    // run has no k-th operation; `check` sees each failed run's answer. The fault-free run's answer.
+    static LONG failEachOperation(const std::function<LONG()>& call, LONG status,
+                                  const std::function<void(LONG answer, std::uint64_t k)>& check) {
+        namespace hooks = vexor::registry::testing;
+        for (std::uint64_t k = 1;; ++k) {
+            const std::uint64_t start = hooks::operationCount();
+            hooks::failAtOperation(k, status);
+            const LONG answer = call();
+            const bool fired = hooks::operationCount() - start >= k;
+            hooks::clearFaults();
+            if (!fired)
+                return answer;
+            check(answer, k);
+        }
     }
 
   private:

@@ -4,42 +4,30 @@
 #include <filesystem>
 
 using namespace registry_test;
-using vexor::registry::closeStore;
 using vexor::registry::setFullAccessDenied;
 
-TEST_F(StoreTest, MarkedKeyRefusesFullAccessButOpensForReading) {
-    HKEY key = createKey(HKEY_CLASSES_ROOT, "Owned\\Inner");
-    ASSERT_EQ(setString(key, "v", "x"), ERROR_SUCCESS);
-    RegCloseKey(key);
-    ASSERT_EQ(setFullAccessDenied(HKEY_CLASSES_ROOT, "owned", true), ERROR_SUCCESS);
+TEST_F(StoreTest, MarkedKeyOpensOnlyForReadingAndCanNeitherGrowNorBeDeleted) {
+    writeString(HKEY_CLASSES_ROOT, "Parent\\Owned\\Inner", "v", "x");
+    HKEY key = nullptr;
+    ASSERT_EQ(setFullAccessDenied(HKEY_CLASSES_ROOT, "parent\\owned", true), ERROR_SUCCESS);
 
-    EXPECT_EQ(RegOpenKeyExA(HKEY_CLASSES_ROOT, "Owned", 0, KEY_ALL_ACCESS, &key), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(openStatus(HKEY_CLASSES_ROOT, "Parent\\Owned", KEY_ALL_ACCESS, &key), ERROR_ACCESS_DENIED);
     EXPECT_EQ(key, nullptr);
-    EXPECT_EQ(
-        RegCreateKeyExA(HKEY_CLASSES_ROOT, "Owned", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-        ERROR_ACCESS_DENIED);
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CLASSES_ROOT, "Owned", 0, KEY_READ, &key), ERROR_SUCCESS);
+    EXPECT_EQ(createStatus(HKEY_CLASSES_ROOT, "Parent\\Owned"), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(createStatus(HKEY_CLASSES_ROOT, "Parent\\Owned\\New"), ERROR_ACCESS_DENIED);
+    EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, "Parent\\Owned\\New"));
+    ASSERT_EQ(openStatus(HKEY_CLASSES_ROOT, "Parent\\Owned", KEY_READ, &key), ERROR_SUCCESS);
     EXPECT_EQ(subkeyNames(key), std::vector<std::string>{"Inner"});
     RegCloseKey(key);
-    EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, "Owned\\Inner")) << "the mark is the key's, not its subkeys'";
-}
+    EXPECT_EQ(openStatus(HKEY_CLASSES_ROOT, "Parent\\Owned\\Inner", KEY_ALL_ACCESS), ERROR_SUCCESS)
+        << "the mark is the key's, not its subkeys'";
 
-TEST_F(StoreTest, MarkedKeyCanNeitherGrowNorBeDeleted) {
-    RegCloseKey(createKey(HKEY_CLASSES_ROOT, "Parent\\Owned"));
-    ASSERT_EQ(setFullAccessDenied(HKEY_CLASSES_ROOT, "Parent\\Owned", true), ERROR_SUCCESS);
-
-    HKEY key = nullptr;
-    EXPECT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, "Parent\\Owned\\New", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &key, nullptr),
-              ERROR_ACCESS_DENIED);
-    EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, "Parent\\Owned\\New"));
-    EXPECT_EQ(SHDeleteKeyA(HKEY_CLASSES_ROOT, "Parent\\Owned"), static_cast<DWORD>(ERROR_ACCESS_DENIED));
-    // Deleting the tree above it fails as a whole: no half-deleted tree.
-    EXPECT_EQ(SHDeleteKeyA(HKEY_CLASSES_ROOT, "Parent"), static_cast<DWORD>(ERROR_ACCESS_DENIED));
-    EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, "Parent\\Owned"));
-
+    EXPECT_EQ(deleteTree(HKEY_CLASSES_ROOT, "Parent\\Owned"), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(deleteTree(HKEY_CLASSES_ROOT, "Parent"), ERROR_ACCESS_DENIED)
+        << "no half-deleted tree above it";
+    EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, "Parent\\Owned\\Inner"));
     ASSERT_EQ(setFullAccessDenied(HKEY_CLASSES_ROOT, "Parent\\Owned", false), ERROR_SUCCESS);
-    EXPECT_EQ(SHDeleteKeyA(HKEY_CLASSES_ROOT, "Parent"), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(deleteTree(HKEY_CLASSES_ROOT, "Parent"), ERROR_SUCCESS);
 }
 
 TEST_F(StoreTest, MarkingNeedsAnExistingKeyBelowARoot) {
@@ -54,40 +42,29 @@ TEST_F(StoreTest, ReadOnlyStoreRefusesFullAccessAndEveryWrite) {
     makeStore();
     const std::string before = fileBytes(path());
     vexor::registry::testing::pretendStoreNotWritable(true);
-
-    HKEY key = nullptr;
-    EXPECT_EQ(RegOpenKeyExA(HKEY_CLASSES_ROOT, "Stored", 0, KEY_ALL_ACCESS, &key), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(openStatus(HKEY_CLASSES_ROOT, "Stored", KEY_ALL_ACCESS), ERROR_ACCESS_DENIED);
     EXPECT_NE(vexor::registry::lastStoreError().find(path()), std::string::npos);
-    EXPECT_EQ(
-        RegCreateKeyExA(HKEY_CLASSES_ROOT, "Stored", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-        ERROR_ACCESS_DENIED);
-    EXPECT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, "New", 0, nullptr, 0, KEY_READ, nullptr, &key, nullptr),
-              ERROR_ACCESS_DENIED);
+    EXPECT_EQ(createStatus(HKEY_CLASSES_ROOT, "Stored"), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(createStatus(HKEY_CLASSES_ROOT, "New", KEY_READ), ERROR_ACCESS_DENIED);
     EXPECT_EQ(setString(HKEY_CLASSES_ROOT, "v", "x"), ERROR_ACCESS_DENIED);
-    EXPECT_EQ(SHDeleteKeyA(HKEY_CLASSES_ROOT, "Stored"), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(deleteTree(HKEY_CLASSES_ROOT, "Stored"), ERROR_ACCESS_DENIED);
     {
         vexor::registry::Transaction transaction;
         EXPECT_EQ(transaction.status(), ERROR_ACCESS_DENIED);
     }
-
     // Reading works as before.
     EXPECT_EQ(vexor::registry::checkStore(), ERROR_SUCCESS);
     EXPECT_EQ(storedValue(), "kept");
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, "Stored", 0, nullptr, 0, KEY_READ, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
-    closeStore();
+    EXPECT_EQ(createStatus(HKEY_CLASSES_ROOT, "Stored", KEY_READ), ERROR_SUCCESS);
+    vexor::registry::closeStore();
     EXPECT_EQ(fileBytes(path()), before);
 }
 
 TEST_F(StoreTest, UnwritableFolderKeepsAMissingStoreMissing) {
     vexor::registry::testing::pretendStoreNotWritable(true);
-    closeStore();
-    HKEY key = nullptr;
-    EXPECT_EQ(RegOpenKeyExA(HKEY_CLASSES_ROOT, "", 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
-    EXPECT_EQ(
-        RegCreateKeyExA(HKEY_CLASSES_ROOT, "New", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-        ERROR_ACCESS_DENIED);
+    vexor::registry::closeStore();
+    EXPECT_EQ(openStatus(HKEY_CLASSES_ROOT, "", KEY_ALL_ACCESS), ERROR_SUCCESS);
+    EXPECT_EQ(createStatus(HKEY_CLASSES_ROOT, "New"), ERROR_ACCESS_DENIED);
     EXPECT_NE(vexor::registry::lastStoreError().find(path()), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(path()));
 }

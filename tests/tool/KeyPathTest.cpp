@@ -18,40 +18,27 @@ std::string Refusal(const std::string& text) {
     return strError;
 }
 
-TEST(RegToolKeyPath, AcceptsShortAndFullRootNamesInAnyCase) {
+TEST(RegToolKeyPath, AcceptsShortAndFullRootNamesInAnyCaseAndKeepsTheSubKeyAsTyped) {
     EXPECT_EQ(Parsed("HKCR").hRoot, HKEY_CLASSES_ROOT);
     EXPECT_EQ(Parsed("hkey_classes_root\\CLSID").hRoot, HKEY_CLASSES_ROOT);
     EXPECT_EQ(Parsed("hKlM\\Software").hRoot, HKEY_LOCAL_MACHINE);
     EXPECT_EQ(Parsed("HKEY_LOCAL_MACHINE").strRootName, "HKEY_LOCAL_MACHINE");
-}
-
-TEST(RegToolKeyPath, KeepsTheSubKeyAsTyped) {
     const CKeyPath path = Parsed("hkcr\\CLSID\\{4F1A6B2E}\\M\xC3\xBCller");
     EXPECT_EQ(path.strSubKey, "CLSID\\{4F1A6B2E}\\M\xC3\xBCller");
     EXPECT_EQ(path.FullPath(), "HKEY_CLASSES_ROOT\\CLSID\\{4F1A6B2E}\\M\xC3\xBCller");
     EXPECT_TRUE(Parsed("HKLM").IsRoot());
     EXPECT_EQ(Parsed("HKLM").FullPath(), "HKEY_LOCAL_MACHINE");
-}
-
-TEST(RegToolKeyPath, ForgivesOneTrailingBackslash) {
-    EXPECT_EQ(Parsed("HKCR\\CLSID\\").strSubKey, "CLSID");
+    EXPECT_EQ(Parsed("HKCR\\CLSID\\").strSubKey, "CLSID") << "one trailing backslash is forgiven";
     EXPECT_EQ(Parsed("HKCR\\a/b:c").strSubKey, "a/b:c");
 }
 
-TEST(RegToolKeyPath, RefusesEmptyParts) {
+TEST(RegToolKeyPath, RefusesEmptyPartsAndRootsTheStoreDoesNotKeep) {
     EXPECT_NE(Refusal("HKCR\\a\\\\b").find("empty part"), std::string::npos);
-    Refusal("HKCR\\a\\\\");
-    Refusal("HKCR\\");
-    Refusal("HKCR\\\\a");
-    Refusal("\\HKCR\\a");
-    Refusal("");
-}
-
-TEST(RegToolKeyPath, NamesRootsTheStoreDoesNotKeep) {
+    for (const char* pszPath : {"HKCR\\a\\\\", "HKCR\\", "HKCR\\\\a", "\\HKCR\\a", "", "HKCRX\\a"})
+        Refusal(pszPath);
     EXPECT_NE(Refusal("HKCU\\Software").find("not kept in this store"), std::string::npos);
     EXPECT_NE(Refusal("HKEY_USERS").find("not kept in this store"), std::string::npos);
     EXPECT_NE(Refusal("HKXX\\a").find("not a root key"), std::string::npos);
-    Refusal("HKCRX\\a");
 }
 
 } // namespace

@@ -28,9 +28,6 @@ TEST(RegToolQueryFormat, ListsValuesThenSubkeys) {
                                                    "\n    Test1    REG_SZ    Hello, World\n"
                                                    "    Test2    REG_DWORD    0x123\n\n" +
                                                    kKey + "\\subkey\n");
-}
-
-TEST(RegToolQueryFormat, AKeyWithoutValuesShowsOnlyItsSubkeys) {
     EXPECT_EQ(FormatQueryKey({kKey, false, {}, 0}, {"subkey1", "subkey2"}),
               "\n" + kKey + "\\subkey1\n" + kKey + "\\subkey2\n");
 }
@@ -57,7 +54,7 @@ TEST(RegToolQueryFormat, ShowsMatchesAndCountsThemInASearch) {
               "\n" + kKey + "\n    (Default)    REG_SZ    (value not set)\n\n");
 }
 
-TEST(RegToolQueryFormat, ShowsDataByType) {
+TEST(RegToolQueryFormat, ShowsDataAndTypeNamesByType) {
     EXPECT_EQ(FormatQueryData(REG_SZ, std::string("abc\0junk", 8)), "abc");
     EXPECT_EQ(FormatQueryData(REG_SZ, "no nul"), "no nul");
     EXPECT_EQ(FormatQueryData(REG_EXPAND_SZ, std::string("%PATH%\0", 7)), "%PATH%");
@@ -69,9 +66,6 @@ TEST(RegToolQueryFormat, ShowsDataByType) {
     EXPECT_EQ(FormatQueryData(11, std::string("\x01\0\0\0\x02\0\0\0", 8)), "0x200000001");
     EXPECT_EQ(FormatQueryData(REG_BINARY, "\x0a\xbc"), "0ABC");
     EXPECT_EQ(FormatQueryData(REG_NONE, ""), "");
-}
-
-TEST(RegToolQueryFormat, NamesTypes) {
     EXPECT_EQ(RegTypeName(REG_SZ), "REG_SZ");
     EXPECT_EQ(RegTypeName(REG_MULTI_SZ), "REG_MULTI_SZ");
     EXPECT_EQ(RegTypeName(11), "REG_QWORD");

@@ -92,9 +92,7 @@ TEST(RegFileParser, TextInHexDataIsUtf16InTheCurrentFormat) {
     EXPECT_EQ(ValueFrom("\"a\"=hex(1):61,00").data, "a"); // no NUL: none is added
     EXPECT_EQ(ValueFrom("\"a\"=hex(1):ff,dc,41,00").data, "\xFF"
                                                           "A"); // an escaped byte
-}
-
-TEST(RegFileParser, TextInHexDataIsBytesInRegedit4) {
+    // In REGEDIT4 files it is bytes.
     const CRegFileValue value = ValueFrom("\"a\"=hex(2):25,50,25,00", "REGEDIT4\r\n\r\n");
     EXPECT_EQ(value.dwType, DWORD(REG_EXPAND_SZ));
     EXPECT_EQ(value.data, std::string("%P%\0", 4));
@@ -166,21 +164,14 @@ TEST(RegFileParser, NamesTheLineOfEachFault) {
     EXPECT_EQ(FailingLine(kHeader + key + "\"a\"=str:\"x\"\r\n", "unrecognised data"), 4);
     EXPECT_EQ(FailingLine(kHeader + key + "a=\"x\"\r\n", "expected a [key] line"), 4);
     EXPECT_EQ(FailingLine(kHeader + key + "\"a\"=hex(1):61\r\n", "even number"), 4);
-}
-
-TEST(RegFileParser, NamesTheContinuationLineThatIsWrong) {
+    EXPECT_EQ(FailingLine(kHeader + "[HKEY_CLASSES_ROOT\\M\xFCller]\r\n", "not valid UTF-8"), 3);
+    EXPECT_EQ(FailingLine(kHeader + key + "\"a\"=\"x" + std::string(1, '\0') + "\"\r\n", "NUL"), 4);
+    EXPECT_EQ(FailingLine(Utf16File(kHeader + key) + "A", "middle of a UTF-16"), 4);
+    // In continued lines, the line that is wrong.
     const std::string value = kHeader + "[HKEY_CLASSES_ROOT\\T]\r\n\"a\"=hex(7):61,00,\\\r\n  62,00,\\\r\n";
     EXPECT_EQ(FailingLine(value + "  6z,00\r\n", "hex byte"), 6);
     EXPECT_EQ(FailingLine(value, "file ends"), 4);
     EXPECT_EQ(FailingLine(value + "  00,00 \\ x\r\n", "after the \"\\\""), 6);
-}
-
-TEST(RegFileParser, RefusesTextThatIsNotValid) {
-    EXPECT_EQ(FailingLine(kHeader + "[HKEY_CLASSES_ROOT\\M\xFCller]\r\n", "not valid UTF-8"), 3);
-    EXPECT_EQ(
-        FailingLine(kHeader + "[HKEY_CLASSES_ROOT\\T]\r\n\"a\"=\"x" + std::string(1, '\0') + "\"\r\n", "NUL"),
-        4);
-    EXPECT_EQ(FailingLine(Utf16File(kHeader + "[HKEY_CLASSES_ROOT\\T]\r\n") + "A", "middle of a UTF-16"), 4);
 }
 
 TEST(RegFileParser, Utf16FilesMayCarryEscapedBytesInNames) {

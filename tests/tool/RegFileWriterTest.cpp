@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // The file's text as UTF-8, after checking the byte-order mark and the UTF-16LE form.
@@ -19,25 +21,26 @@ std::string WrittenText(const CRegFile& file) {
     return Utf16ToUtf8(text);
 }
 
-std::string Line(const std::string& strName, DWORD dwType, const std::string& data) {
-    return WrittenText({{{"HKEY_CLASSES_ROOT\\T", false, {{strName, false, dwType, data, 0}}, 0}}});
-}
-
 // Just the value's line(s), without header and key.
 std::string ValueText(const std::string& strName, DWORD dwType, const std::string& data) {
-    const std::string text = Line(strName, dwType, data);
+    const std::string text =
+        WrittenText({{{"HKEY_CLASSES_ROOT\\T", false, {{strName, false, dwType, data, 0}}, 0}}});
     const std::string start = "[HKEY_CLASSES_ROOT\\T]\r\n";
     const std::size_t begin = text.find(start) + start.size();
     return text.substr(begin, text.size() - begin - 4);
 }
 
-TEST(RegFileWriter, WritesTheHeaderAndBlankLinesAsRegExe) {
+TEST(RegFileWriter, WritesTheHeaderBlankLinesAndDeletionsAsRegExe) {
     const CRegFile file = {
         {{"HKEY_CLASSES_ROOT\\A", false, {{"s", false, REG_SZ, std::string("x\0", 2), 0}}, 0},
-         {"HKEY_CLASSES_ROOT\\A\\B", false, {}, 0}}};
+         {"HKEY_CLASSES_ROOT\\A\\B", false, {}, 0},
+         {"HKEY_CLASSES_ROOT\\Gone", true, {}, 0},
+         {"HKEY_CLASSES_ROOT\\Kept", false, {{"old", true, 0, "", 0}}, 0}}};
     EXPECT_EQ(WrittenText(file), "Windows Registry Editor Version 5.00\r\n\r\n"
                                  "[HKEY_CLASSES_ROOT\\A]\r\n\"s\"=\"x\"\r\n\r\n"
-                                 "[HKEY_CLASSES_ROOT\\A\\B]\r\n\r\n");
+                                 "[HKEY_CLASSES_ROOT\\A\\B]\r\n\r\n"
+                                 "[-HKEY_CLASSES_ROOT\\Gone]\r\n\r\n"
+                                 "[HKEY_CLASSES_ROOT\\Kept]\r\n\"old\"=-\r\n\r\n");
     EXPECT_EQ(WrittenText({}), "Windows Registry Editor Version 5.00\r\n\r\n");
 }
 
@@ -69,44 +72,25 @@ TEST(RegFileWriter, WritesEachType) {
               "\"m\"=hex(7):61,00,00,00,fc,00,00,00,00,00");
 }
 
-// The two lines below are what reg.exe itself writes for these values.
-TEST(RegFileWriter, WrapsHexLinesWhereRegExeDoes) {
+// The first two are what reg.exe itself writes for these values.
+TEST(RegFileWriter, WrapsHexLinesWhereRegExeDoesWithinEightyColumns) {
     EXPECT_EQ(ValueText("Multiple strings", REG_MULTI_SZ, std::string("Line1\0Line2\0Line3\0\0", 19)),
               "\"Multiple strings\"=hex(7):4c,00,69,00,6e,00,65,00,31,00,00,00,4c,00,69,00,6e,\\\r\n"
               "  00,65,00,32,00,00,00,4c,00,69,00,6e,00,65,00,33,00,00,00,00,00");
     EXPECT_EQ(ValueText("String expansion", REG_EXPAND_SZ, std::string("%HOME%\\%PATH%\0", 14)),
               "\"String expansion\"=hex(2):25,00,48,00,4f,00,4d,00,45,00,25,00,5c,00,25,00,50,\\\r\n"
               "  00,41,00,54,00,48,00,25,00,00,00");
-}
-
-TEST(RegFileWriter, KeepsEveryWrappedLineWithinEightyColumns) {
+    // "abc"=hex: and 23 bytes with their commas fill the line up to exactly 80 columns.
+    EXPECT_EQ(ValueText("abc", REG_BINARY, std::string(30, '\x01')).find("\r\n"), 80u);
     const std::string text = ValueText("x", REG_BINARY, std::string(300, '\x5a'));
     std::size_t start = 0, lines = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos)
-            end = text.size();
+    for (; start < text.size(); ++lines) {
+        const std::size_t end = std::min(text.find("\r\n", start), text.size());
         EXPECT_LE(end - start, 80u);
-        if (lines > 0) {
-            EXPECT_EQ(text.substr(start, 2), "  ");
-        }
+        EXPECT_EQ(text.substr(start, 2), lines == 0 ? "\"x" : "  ");
         start = end + 2;
-        ++lines;
     }
     EXPECT_EQ(lines, 13u); // 23 bytes on the first line, 25 on each further one
-}
-
-TEST(RegFileWriter, FillsALineUpToExactlyEightyColumns) {
-    const std::string text = ValueText("abc", REG_BINARY, std::string(30, '\x01'));
-    EXPECT_EQ(text.find("\r\n"), 80u); // "abc"=hex: and 23 bytes with their commas, then the backslash
-}
-
-TEST(RegFileWriter, WritesDeletions) {
-    const CRegFile file = {{{"HKEY_CLASSES_ROOT\\Gone", true, {}, 0},
-                            {"HKEY_CLASSES_ROOT\\Kept", false, {{"old", true, 0, "", 0}}, 0}}};
-    EXPECT_EQ(WrittenText(file), "Windows Registry Editor Version 5.00\r\n\r\n"
-                                 "[-HKEY_CLASSES_ROOT\\Gone]\r\n\r\n"
-                                 "[HKEY_CLASSES_ROOT\\Kept]\r\n\"old\"=-\r\n\r\n");
 }
 
 TEST(RegFileWriter, RefusesNamesWithLineBreaks) {

@@ -32,14 +32,11 @@ TEST_F(VexorRegToolDelete, AsksOrNeedsForce) {
     Fails({"query", kKey}, "unable to find");
 }
 
-TEST_F(VexorRegToolDelete, DeletesOneValue) {
+TEST_F(VexorRegToolDelete, DeletesOneValueOrTheUnnamedOne) {
     EXPECT_EQ(Ok({"delete", kKey, "/v", "one", "/f"}).strOut, "The operation completed successfully.\n");
     Fails({"query", kKey, "/v", "One"}, "unable to find");
     EXPECT_EQ(StoredData("VexorToolTest", "Two"), std::string("2\0", 2));
     Fails({"delete", kKey, "/v", "One", "/f"}, "unable to find");
-}
-
-TEST_F(VexorRegToolDelete, DeletesTheUnnamedValue) {
     Ok({"delete", kKey, "/ve", "/f"});
     EXPECT_NE(Ok({"query", kKey, "/ve"}).strOut.find("(value not set)"), std::string::npos);
     Fails({"delete", kKey, "/ve", "/f"}, "unable to find");
@@ -51,16 +48,13 @@ TEST_F(VexorRegToolDelete, DeletesAllValuesButKeepsSubkeys) {
     EXPECT_EQ(StoredData("VexorToolTest\\Sub", "Below"), std::string("3\0", 2));
 }
 
-TEST_F(VexorRegToolDelete, DeletesAKeyWithEverythingBelowIt) {
-    Ok({"delete", kKey + "\\", "/f"});
-    Fails({"query", kKey + "\\Sub"}, "unable to find");
-    Fails({"delete", kKey, "/f"}, "unable to find");
-}
-
-TEST_F(VexorRegToolDelete, NeverDeletesARoot) {
+TEST_F(VexorRegToolDelete, DeletesAKeyWithEverythingBelowItButNeverARoot) {
     Fails({"delete", "HKCR", "/f"}, "root key can't be deleted");
     Fails({"delete", "HKEY_LOCAL_MACHINE", "/f"}, "root key can't be deleted");
     Ok({"query", kKey, "/v", "One"});
+    Ok({"delete", kKey + "\\", "/f"});
+    Fails({"query", kKey + "\\Sub"}, "unable to find");
+    Fails({"delete", kKey, "/f"}, "unable to find");
 }
 
 } // namespace

@@ -1,9 +1,10 @@
 #include "tests/tool/ToolProcess.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <poll.h>
+#include <memory>
 #include <spawn.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -13,33 +14,31 @@ extern char** environ;
 
 namespace {
 
-class CFd {
-  public:
-    explicit CFd(int fd = -1) : m_fd(fd) {}
-    ~CFd() { Reset(); }
-    CFd(const CFd&) = delete;
-    CFd& operator=(const CFd&) = delete;
-    int Get() const { return m_fd; }
-    void Reset(int fd = -1) {
-        if (m_fd >= 0)
-            close(m_fd);
-        m_fd = fd;
-    }
-
-  private:
-    int m_fd;
-};
-
 void Check(bool bOk, const char* pszWhat) {
     if (!bOk)
         throw std::runtime_error(std::string(pszWhat) + " failed, errno " + std::to_string(errno));
 }
 
-void MakePipe(CFd& readEnd, CFd& writeEnd) {
-    int fds[2];
-    Check(pipe2(fds, O_CLOEXEC) == 0, "pipe2");
-    readEnd.Reset(fds[0]);
-    writeEnd.Reset(fds[1]);
+// Closes a descriptor when the run ends, however it ends.
+struct CFd {
+    int fd;
+    ~CFd() {
+        if (fd >= 0)
+            close(fd);
+    }
+};
+
+using CTempFile = std::unique_ptr<FILE, int (*)(FILE*)>;
+
+// Everything the tool wrote into one of its output files. The tool writes to files rather than
+// pipes, so it can never stall on a full pipe while the test waits for it to end.
+std::string Contents(FILE* file) {
+    std::string text;
+    rewind(file);
+    char buffer[4096];
+    for (std::size_t count; (count = fread(buffer, 1, sizeof buffer, file)) > 0;)
+        text.append(buffer, count);
+    return text;
 }
 
 // The environment with VEXOR_REGISTRY naming this test's store.
@@ -61,37 +60,14 @@ std::vector<char*> Pointers(std::vector<std::string>& words) {
     return pointers;
 }
 
-// Reads both pipes to their end at once, so that neither can fill up and stall the tool.
-void Drain(int outFd, int errFd, CToolResult& result) {
-    pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
-    std::string* targets[2] = {&result.strOut, &result.strErr};
-    int open = 2;
-    while (open > 0) {
-        Check(poll(fds, 2, -1) >= 0 || errno == EINTR, "poll");
-        for (int i = 0; i < 2; ++i) {
-            if (fds[i].fd < 0 || fds[i].revents == 0)
-                continue;
-            char buffer[4096];
-            const ssize_t count = read(fds[i].fd, buffer, sizeof(buffer));
-            if (count > 0) {
-                targets[i]->append(buffer, static_cast<std::size_t>(count));
-            } else {
-                fds[i].fd = -1;
-                --open;
-            }
-        }
-    }
-}
-
 CToolResult Run(const std::vector<std::string>& args, const std::string& strStore, int stdinFd) {
-    CFd outRead, outWrite, errRead, errWrite;
-    MakePipe(outRead, outWrite);
-    MakePipe(errRead, errWrite);
+    CTempFile out(std::tmpfile(), &fclose), err(std::tmpfile(), &fclose);
+    Check(out && err, "tmpfile");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, stdinFd, 0);
-    posix_spawn_file_actions_adddup2(&actions, outWrite.Get(), 1);
-    posix_spawn_file_actions_adddup2(&actions, errWrite.Get(), 2);
+    posix_spawn_file_actions_adddup2(&actions, fileno(out.get()), 1);
+    posix_spawn_file_actions_adddup2(&actions, fileno(err.get()), 2);
     std::vector<std::string> argv = {VEXOR_REG_PATH};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<std::string> env = Environment(strStore);
@@ -100,32 +76,31 @@ CToolResult Run(const std::vector<std::string>& args, const std::string& strStor
         posix_spawn(&pid, VEXOR_REG_PATH, &actions, nullptr, Pointers(argv).data(), Pointers(env).data());
     posix_spawn_file_actions_destroy(&actions);
     Check(spawnError == 0, "posix_spawn");
-    outWrite.Reset();
-    errWrite.Reset();
-    CToolResult result;
-    Drain(outRead.Get(), errRead.Get(), result);
     int status = 0;
     Check(waitpid(pid, &status, 0) == pid, "waitpid");
+    CToolResult result;
     result.nExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.strOut = Contents(out.get());
+    result.strErr = Contents(err.get());
     return result;
 }
 
 } // namespace
 
 CToolResult RunTool(const std::vector<std::string>& args, const std::string& strStore) {
-    CFd devNull(open("/dev/null", O_RDONLY | O_CLOEXEC));
-    Check(devNull.Get() >= 0, "open /dev/null");
-    return Run(args, strStore, devNull.Get());
+    CFd devNull{open("/dev/null", O_RDONLY | O_CLOEXEC)};
+    Check(devNull.fd >= 0, "open /dev/null");
+    return Run(args, strStore, devNull.fd);
 }
 
 CToolResult RunToolOnTerminal(const std::vector<std::string>& args, const std::string& strStore,
                               const std::string& strTyped) {
-    CFd master(posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC));
-    Check(master.Get() >= 0 && grantpt(master.Get()) == 0 && unlockpt(master.Get()) == 0, "posix_openpt");
-    CFd slave(open(ptsname(master.Get()), O_RDWR | O_NOCTTY | O_CLOEXEC));
-    Check(slave.Get() >= 0, "open pty");
+    CFd master{posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC)};
+    Check(master.fd >= 0 && grantpt(master.fd) == 0 && unlockpt(master.fd) == 0, "posix_openpt");
+    CFd slave{open(ptsname(master.fd), O_RDWR | O_NOCTTY | O_CLOEXEC)};
+    Check(slave.fd >= 0, "open pty");
     // Typed ahead: the terminal keeps the line until the tool reads it.
-    Check(write(master.Get(), strTyped.data(), strTyped.size()) == static_cast<ssize_t>(strTyped.size()),
+    Check(write(master.fd, strTyped.data(), strTyped.size()) == static_cast<ssize_t>(strTyped.size()),
           "write");
-    return Run(args, strStore, slave.Get());
+    return Run(args, strStore, slave.fd);
 }

@@ -20,67 +20,49 @@ TEST_F(VexorRegTool, PrintsUsageOnRequest) {
     EXPECT_FALSE(std::filesystem::exists(m_strStore));
 }
 
-TEST_F(VexorRegTool, RefusesBadArgumentsWithoutTouchingTheStore) {
+// Each refusal's message is the parser's or the data converter's (their own tests go through them
+// all); here: that it reaches the user, with the way to the usage, and that the store stays untouched.
+TEST_F(VexorRegTool, RefusesBadArgumentsAndDataWithoutTouchingTheStore) {
     EXPECT_NE(Fails({}, "Invalid syntax").strErr.find("Type \"vexor-reg /?\" for usage."), std::string::npos);
     EXPECT_NE(Fails({"query"}, "needs a key").strErr.find("Type \"vexor-reg QUERY /?\""), std::string::npos);
-    Fails({"frobnicate", kKey}, "not an operation");
-    Fails({"query", kKey, "/v"}, "needs an argument");
-    Fails({"query", kKey, "/v", "a", "/ve"}, "exclude");
-    Fails({"query", kKey, "/s", "/s"}, "twice");
-    Fails({"add", kKey, "/t", "REG_LINK"}, "not a type");
-    Fails({"add", kKey, "/y"}, "not a switch of ADD");
-    Fails({"delete", kKey, "extra"}, "Unexpected argument");
-    Fails({"export", kKey}, "a key and a file name");
-    Fails({"import"}, "a file name");
-    Fails({"query", "HKCU\\Software"}, "not kept in this store");
     Fails({"query", "HKCR\\a\\\\b"}, "empty part");
     EXPECT_FALSE(std::filesystem::exists(m_strStore));
+    Fails({"add", kKey, "/v", "D", "/t", "REG_DWORD", "/d", "4294967296"}, "REG_DWORD data");
+    Fails({"add", kKey, "/v", "D", "/t", "REG_DWORD"}, "REG_DWORD data");
+    Fails({"query", kKey}, "unable to find");
 }
 
 TEST_F(VexorRegTool, AddsEachTypeAndQueryShowsIt) {
     Ok({"add", kKey, "/ve", "/d", "Standard"});
-    Ok({"add", kKey, "/v", "Text", "/d", "Hello, World"});
-    Ok({"add", kKey, "/v", "Expand", "/t", "REG_EXPAND_SZ", "/d", "%PATH%"});
-    Ok({"add", kKey, "/v", "Multi", "/t", "reg_multi_sz", "/d", "a\\0b"});
-    Ok({"add", kKey, "/v", "Decimal", "/t", "REG_DWORD", "/d", "31"});
-    Ok({"add", kKey, "/v", "Hex", "/T", "REG_DWORD", "/D", "0xDEADBEEF"});
-    Ok({"add", kKey, "/v", "Binary", "/t", "REG_BINARY", "/d", "0a0BfF"});
-    Ok({"add", kKey, "/v", "None", "/t", "REG_NONE"});
-    EXPECT_EQ(Ok({"query", kKey}).strOut, "\n" + kPath +
-                                              "\n"
-                                              "    (Default)    REG_SZ    Standard\n"
-                                              "    Text    REG_SZ    Hello, World\n"
-                                              "    Expand    REG_EXPAND_SZ    %PATH%\n"
-                                              "    Multi    REG_MULTI_SZ    a\\0b\n"
-                                              "    Decimal    REG_DWORD    0x1f\n"
-                                              "    Hex    REG_DWORD    0xdeadbeef\n"
-                                              "    Binary    REG_BINARY    0A0BFF\n"
-                                              "    None    REG_NONE    00\n\n");
-}
-
-TEST_F(VexorRegTool, AddStoresTheBytesOfEachType) {
     Ok({"add", kKey, "/v", "Text", "/d",
         "Gr\xC3\xBC\xC3\x9F"
         "e"});
-    Ok({"add", kKey, "/v", "Multi", "/t", "REG_MULTI_SZ", "/d", "a\\0b\\0"});
-    Ok({"add", kKey, "/v", "Dword", "/t", "REG_DWORD", "/d", "0x01020304"});
-    Ok({"add", kKey, "/v", "Binary", "/t", "REG_BINARY", "/d", "abc"});
+    Ok({"add", kKey, "/v", "Expand", "/t", "REG_EXPAND_SZ", "/d", "%PATH%"});
+    Ok({"add", kKey, "/v", "Multi", "/t", "reg_multi_sz", "/d", "a\\0b\\0"});
+    Ok({"add", kKey, "/v", "Decimal", "/t", "REG_DWORD", "/d", "31"});
+    Ok({"add", kKey, "/v", "Hex", "/T", "REG_DWORD", "/D", "0x01020304"});
+    Ok({"add", kKey, "/v", "Binary", "/t", "REG_BINARY", "/d", "0a0BfF"});
+    Ok({"add", kKey, "/v", "None", "/t", "REG_NONE"});
     Ok({"add", kKey, "/v", "Empty", "/t", "REG_BINARY"});
+    EXPECT_EQ(Ok({"query", kKey}).strOut, "\n" + kPath +
+                                              "\n"
+                                              "    (Default)    REG_SZ    Standard\n"
+                                              "    Text    REG_SZ    Gr\xC3\xBC\xC3\x9F"
+                                              "e\n"
+                                              "    Expand    REG_EXPAND_SZ    %PATH%\n"
+                                              "    Multi    REG_MULTI_SZ    a\\0b\n"
+                                              "    Decimal    REG_DWORD    0x1f\n"
+                                              "    Hex    REG_DWORD    0x1020304\n"
+                                              "    Binary    REG_BINARY    0A0BFF\n"
+                                              "    None    REG_NONE    00\n"
+                                              "    Empty    REG_BINARY    \n\n");
     EXPECT_EQ(StoredData("VexorToolTest", "Text"), std::string("Gr\xC3\xBC\xC3\x9F"
                                                                "e\0",
                                                                8));
     EXPECT_EQ(StoredData("VexorToolTest", "Multi"), std::string("a\0b\0\0", 5));
-    EXPECT_EQ(StoredData("VexorToolTest", "Dword"), "\x04\x03\x02\x01");
-    EXPECT_EQ(StoredData("VexorToolTest", "Binary"), "\x0a\xbc");
+    EXPECT_EQ(StoredData("VexorToolTest", "Hex"), "\x04\x03\x02\x01");
+    EXPECT_EQ(StoredData("VexorToolTest", "Binary"), "\x0a\x0b\xff");
     EXPECT_EQ(StoredData("VexorToolTest", "Empty"), "");
-}
-
-TEST_F(VexorRegTool, AddRefusesBadDataAndCreatesNothing) {
-    Fails({"add", kKey, "/v", "D", "/t", "REG_DWORD", "/d", "4294967296"}, "REG_DWORD data");
-    Fails({"add", kKey, "/v", "D", "/t", "REG_DWORD"}, "REG_DWORD data");
-    Fails({"add", kKey, "/v", "B", "/t", "REG_BINARY", "/d", "0x12"}, "REG_BINARY data");
-    Fails({"add", kKey, "/v", "M", "/t", "REG_MULTI_SZ", "/d", "a\\0\\0b"}, "empty string");
-    Fails({"query", kKey}, "unable to find");
 }
 
 TEST_F(VexorRegTool, AddKeepsAnExistingValueUnlessForcedOrAnswered) {
@@ -112,17 +94,13 @@ TEST_F(VexorRegTool, AddWithoutAValueOnlyCreatesTheKey) {
     EXPECT_EQ(StoredData("VexorToolTest\\Other", ""), std::string("unnamed\0", 8));
 }
 
-TEST_F(VexorRegTool, QueryReportsMissingKeysAndValues) {
+TEST_F(VexorRegTool, QueryReportsMissingKeysAndValuesAndSearchesTheTree) {
     EXPECT_EQ(Fails({"query", kKey}, "unable to find the specified registry key").strOut, "");
-    Ok({"add", kKey, "/v", "Name", "/d", "x"});
+    Ok({"add", kKey, "/v", "Wine", "/d", "First"});
     EXPECT_EQ(Fails({"query", kKey, "/v", "Missing"}, "unable to find").strOut, "");
     EXPECT_EQ(Ok({"query", kKey, "/ve"}).strOut,
               "\n" + kPath + "\n    (Default)    REG_SZ    (value not set)\n\n");
-    EXPECT_EQ(Ok({"query", kKey, "/v", "NAME"}).strOut, "\n" + kPath + "\n    NAME    REG_SZ    x\n\n");
-}
-
-TEST_F(VexorRegTool, QueryWalksTheTreeAndSearchesIt) {
-    Ok({"add", kKey, "/v", "Wine", "/d", "First"});
+    EXPECT_EQ(Ok({"query", kKey, "/v", "WINE"}).strOut, "\n" + kPath + "\n    WINE    REG_SZ    First\n\n");
     Ok({"add", kKey + "\\b", "/v", "Other", "/t", "REG_DWORD", "/d", "2"});
     Ok({"add", kKey + "\\a\\deep", "/v", "Wine", "/d", "Second"});
     EXPECT_EQ(Ok({"query", kKey, "/s"}).strOut, "\n" + kPath + "\n    Wine    REG_SZ    First\n\n" + kPath +

@@ -48,10 +48,6 @@ void VexorRegTool::WriteFile(const std::string& strPath, const std::string& byte
     file << bytes;
 }
 
-std::string VexorRegTool::Fixture(const std::string& strName) {
-    return std::string(VEXOR_TOOL_FIXTURES) + "/" + strName;
-}
-
 std::string VexorRegTool::Exported(const std::string& strKey) const {
     const std::string strFile = Path("snapshot.reg");
     const CToolResult result = Tool({"export", strKey, strFile, "/y"});

@@ -24,7 +24,6 @@ class VexorRegTool : public ::testing::Test {
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
     static std::string ReadFile(const std::string& strPath);
     static void WriteFile(const std::string& strPath, const std::string& bytes);
-    static std::string Fixture(const std::string& strName);
 
     // What export writes for strKey, or "" when the export fails.
     std::string Exported(const std::string& strKey) const;

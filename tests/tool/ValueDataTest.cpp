@@ -16,10 +16,15 @@ std::string Data(DWORD dwType, const std::string& text) {
     return Data(dwType, &text);
 }
 
-void ExpectRefused(DWORD dwType, const std::string& text) {
+// The message names the type, or what is wrong.
+void ExpectRefused(DWORD dwType, const std::string* pText, const std::string& strMessagePart) {
     std::string bytes, strError;
-    EXPECT_FALSE(MakeValueData(dwType, &text, bytes, strError)) << text;
-    EXPECT_FALSE(strError.empty());
+    EXPECT_FALSE(MakeValueData(dwType, pText, bytes, strError)) << (pText ? *pText : "no data");
+    EXPECT_NE(strError.find(strMessagePart), std::string::npos) << strError;
+}
+
+void ExpectRefused(DWORD dwType, const std::string& text, const std::string& strMessagePart) {
+    ExpectRefused(dwType, &text, strMessagePart);
 }
 
 TEST(RegToolValueData, TextTypesEndWithNul) {
@@ -36,9 +41,8 @@ TEST(RegToolValueData, DwordsAreDecimalOrHexAndRangeChecked) {
     EXPECT_EQ(Data(REG_DWORD, "0123"), std::string("\x7b\0\0\0", 4));
     EXPECT_EQ(Data(REG_DWORD, "4294967295"), "\xff\xff\xff\xff");
     for (const char* pszBad : {"4294967296", "0x100000000", "-1", "+1", "00x1", "0x", "1 ", "abc", "", "1e3"})
-        ExpectRefused(REG_DWORD, pszBad);
-    std::string bytes, strError;
-    EXPECT_FALSE(MakeValueData(REG_DWORD, nullptr, bytes, strError));
+        ExpectRefused(REG_DWORD, pszBad, "REG_DWORD data");
+    ExpectRefused(REG_DWORD, nullptr, "REG_DWORD data");
 }
 
 TEST(RegToolValueData, BinaryIsHexDigits) {
@@ -46,9 +50,8 @@ TEST(RegToolValueData, BinaryIsHexDigits) {
     EXPECT_EQ(Data(REG_BINARY, "DeAdBeEf0DD"), "\x0d\xea\xdb\xee\xf0\xdd");
     EXPECT_EQ(Data(REG_BINARY, ""), "");
     EXPECT_EQ(Data(REG_BINARY, nullptr), "");
-    ExpectRefused(REG_BINARY, "0x12");
-    ExpectRefused(REG_BINARY, "12 34");
-    ExpectRefused(REG_BINARY, "x01");
+    for (const char* pszBad : {"0x12", "12 34", "x01"})
+        ExpectRefused(REG_BINARY, pszBad, "REG_BINARY data");
 }
 
 TEST(RegToolValueData, MultiStringsAreSeparatedByBackslashZero) {
@@ -57,8 +60,8 @@ TEST(RegToolValueData, MultiStringsAreSeparatedByBackslashZero) {
     EXPECT_EQ(Data(REG_MULTI_SZ, "\\0"), std::string("\0\0", 2));
     EXPECT_EQ(Data(REG_MULTI_SZ, ""), std::string("\0", 1));
     EXPECT_EQ(Data(REG_MULTI_SZ, nullptr), std::string("\0", 1));
-    ExpectRefused(REG_MULTI_SZ, "\\0a");
-    ExpectRefused(REG_MULTI_SZ, "two\\0\\0strings");
+    ExpectRefused(REG_MULTI_SZ, "\\0a", "empty string");
+    ExpectRefused(REG_MULTI_SZ, "two\\0\\0strings", "empty string");
 }
 
 TEST(RegToolValueData, KnowsTheSixTypeNamesInAnyCase) {

@@ -56,75 +56,59 @@ class CheckDialog : public TestDialog {
 
 using CheckBoxTest = LayerTest;
 
-TEST_F(CheckBoxTest, AReleaseOverTheBoxTogglesItAndReachesTheObjectFirst) {
-    CheckDialog dialog;
-    script.expectDialog(kCheckDialog, [&](DialogDriver& d) {
-        d.click(kUserCheck);
-        EXPECT_TRUE(d.isChecked(kUserCheck));
-        d.escape();
-    });
-    dialog.DoModal();
-    EXPECT_EQ(dialog.m_check.releases, 1);
-    EXPECT_EQ(dialog.changedWhenClicked, std::vector<bool>{true});
-    EXPECT_EQ(dialog.checkWhenClicked, std::vector<int>{BST_CHECKED});
+// A release over the box toggles it as the user's change, seen by the object before the click reaches
+// the dialog; a press over the box released beside it is seen too, and changes nothing.
+TEST_F(CheckBoxTest, AMouseReleaseReachesTheObjectBeforeTheClick) {
+    for (bool over : {true, false}) {
+        SCOPED_TRACE(over ? "released over the box" : "released beside it");
+        CheckDialog dialog;
+        run(dialog, [&](DialogDriver& d) {
+            over ? d.click(kUserCheck) : d.pressAndReleaseOutside(kUserCheck);
+            EXPECT_EQ(d.isChecked(kUserCheck), over);
+        });
+        EXPECT_EQ(dialog.m_check.releases, 1);
+        EXPECT_EQ(dialog.m_check.changed, over);
+        EXPECT_EQ(dialog.changedWhenClicked, std::vector<bool>(over ? 1 : 0, true));
+        EXPECT_EQ(dialog.checkWhenClicked, std::vector<int>(over ? 1 : 0, BST_CHECKED));
+    }
 }
 
-TEST_F(CheckBoxTest, APressOverTheBoxReleasedOutsideChangesNothing) {
+TEST_F(CheckBoxTest, TheSpaceBarTogglesTheFocusedBoxEachTimeAsAUserChange) {
     CheckDialog dialog;
-    script.expectDialog(kCheckDialog, [&](DialogDriver& d) {
-        d.pressAndReleaseOutside(kUserCheck);
-        EXPECT_FALSE(d.isChecked(kUserCheck));
-        d.escape();
-    });
-    dialog.DoModal();
-    EXPECT_EQ(dialog.m_check.releases, 1); // the release is seen, with the cursor beside the box
-    EXPECT_FALSE(dialog.m_check.changed);
-    EXPECT_TRUE(dialog.changedWhenClicked.empty());
-}
-
-TEST_F(CheckBoxTest, TheSpaceBarTogglesTheFocusedBoxAsAUserChange) {
-    CheckDialog dialog;
-    script.expectDialog(kCheckDialog, [&](DialogDriver& d) {
+    run(dialog, [&](DialogDriver& d) {
         d.tab();
         ASSERT_EQ(d.focusedId(), kUserCheck);
         d.space();
         EXPECT_TRUE(d.isChecked(kUserCheck));
-        d.escape();
+        d.space();
+        EXPECT_FALSE(d.isChecked(kUserCheck));
     });
-    dialog.DoModal();
-    EXPECT_EQ(dialog.changedWhenClicked, std::vector<bool>{true});
+    EXPECT_EQ(dialog.codesFrom(kUserCheck), (std::vector<UINT>{BN_CLICKED, BN_CLICKED}));
+    EXPECT_EQ(dialog.changedWhenClicked, (std::vector<bool>{true, true}));
+    EXPECT_EQ(dialog.checkWhenClicked, (std::vector<int>{BST_CHECKED, BST_UNCHECKED}));
 }
 
-TEST_F(CheckBoxTest, TheProgramsSetCheckSendsNoClickAndIsNoUserChange) {
+// A bound member is the control until the dialog closes; the program's SetCheck sends no click and is
+// no user change.
+TEST_F(CheckBoxTest, ABoundMembersSetCheckSendsNoClickAndIsNoUserChange) {
     CheckDialog dialog;
     dialog.init = [](TestDialog& self) {
         static_cast<CheckDialog&>(self).m_check.SetCheck(BST_CHECKED);
         return TRUE;
     };
-    script.expectDialog(kCheckDialog, [&](DialogDriver& d) {
+    run(dialog, [&](DialogDriver& d) {
+        EXPECT_EQ(dialog.GetDlgItem(kUserCheck), &dialog.m_check);
+        EXPECT_EQ(dialog.m_check.GetDlgCtrlID(), kUserCheck);
+        EXPECT_EQ(dialog.m_check.GetParent(), &dialog);
+        EXPECT_EQ(dialog.m_check.GetButtonStyle() & BS_TYPEMASK, static_cast<UINT>(BS_AUTOCHECKBOX));
         EXPECT_TRUE(d.isChecked(kUserCheck));
         dialog.m_check.SetCheck(BST_UNCHECKED);
         EXPECT_FALSE(d.isChecked(kUserCheck));
         dialog.m_check.SetCheck(2); // any non-zero state checks a two-state box
         EXPECT_EQ(dialog.m_check.GetCheck(), BST_CHECKED);
-        d.escape();
     });
-    dialog.DoModal();
     EXPECT_TRUE(dialog.codesFrom(kUserCheck).empty());
     EXPECT_FALSE(dialog.m_check.changed);
-}
-
-TEST_F(CheckBoxTest, ABoundMemberIsTheControlUntilTheDialogCloses) {
-    CheckDialog dialog;
-    script.expectDialog(kCheckDialog, [&](DialogDriver& d) {
-        EXPECT_EQ(dialog.GetDlgItem(kUserCheck), &dialog.m_check);
-        EXPECT_EQ(dialog.m_check.GetDlgCtrlID(), kUserCheck);
-        EXPECT_EQ(dialog.m_check.GetParent(), &dialog);
-        EXPECT_EQ(dialog.m_check.GetButtonStyle() & BS_TYPEMASK, static_cast<UINT>(BS_AUTOCHECKBOX));
-        d.click(kUserCheck);
-        d.escape();
-    });
-    dialog.DoModal();
     // Closed: the member no longer has a window, and asking it is safe.
     EXPECT_EQ(dialog.m_check.GetSafeHwnd(), nullptr);
     EXPECT_EQ(dialog.m_check.GetCheck(), BST_UNCHECKED);

@@ -1,4 +1,5 @@
-// The dialog manager's keyboard: initial focus, tab order, Enter, Escape, the close box, mnemonics.
+// The dialog manager's keyboard: initial focus, tab order, Enter, Escape, the close box, mnemonics
+// (the space bar on check boxes: checkbox_test).
 #include "tests/support/dialog_driver.h"
 #include "tests/ui/test_dialog.h"
 
@@ -20,218 +21,145 @@ std::vector<int> tabStops(DialogDriver& d, int steps, bool forward) {
     return seen;
 }
 
-TEST_F(KeyboardTest, InitialFocusGoesToTheFirstTabStopWhenInitReturnsTrue) {
+TEST_F(KeyboardTest, InitialFocusIsTheFirstTabStopUnlessInitSetItAndReturnedFalse) {
     TestDialog dialog(kKeysDialog);
-    script.expectDialog(kKeysDialog, [](DialogDriver& d) {
-        EXPECT_EQ(d.focusedId(), IDOK);
-        d.escape();
-    });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-}
+    EXPECT_EQ(run(dialog, [](DialogDriver& d) { EXPECT_EQ(d.focusedId(), IDOK); }), IDCANCEL);
 
-TEST_F(KeyboardTest, InitialFocusStaysWhereInitPutItWhenItReturnsFalse) {
-    TestDialog dialog(kKeysDialog);
+    TestDialog focusing(kKeysDialog);
     int focusDuringInit = 0; // the focus object belongs to the dialog and ends with it
-    dialog.init = [&](TestDialog& self) {
+    focusing.init = [&](TestDialog& self) {
         self.GetDlgItem(kPasswordEdit)->SetFocus();
         focusDuringInit = CWnd::GetFocus() ? CWnd::GetFocus()->GetDlgCtrlID() : -1;
         return FALSE;
     };
-    script.expectDialog(kKeysDialog, [](DialogDriver& d) {
-        EXPECT_EQ(d.focusedId(), kPasswordEdit);
-        d.escape();
-    });
-    dialog.DoModal();
+    run(focusing, [](DialogDriver& d) { EXPECT_EQ(d.focusedId(), kPasswordEdit); });
     EXPECT_EQ(focusDuringInit, kPasswordEdit);
 }
 
 TEST_F(KeyboardTest, TabFollowsTemplateOrderAndSkipsDisabledHiddenAndNonTabStops) {
     TestDialog dialog(kKeysDialog);
-    script.expectDialog(kKeysDialog, [](DialogDriver& d) {
-        const std::vector<int> forward{IDCANCEL, kNameEdit, kRememberCheck, kDeleteButton, kPasswordEdit, kReadOnlyEdit, IDOK};
-        EXPECT_EQ(tabStops(d, 7, true), forward);
-        const std::vector<int> backward{kReadOnlyEdit, kPasswordEdit, kDeleteButton, kRememberCheck, kNameEdit, IDCANCEL, IDOK};
-        EXPECT_EQ(tabStops(d, 7, false), backward);
-        d.escape();
+    run(dialog, [](DialogDriver& d) {
+        EXPECT_EQ(tabStops(d, 7, true), (std::vector<int>{IDCANCEL, kNameEdit, kRememberCheck, kDeleteButton,
+                                                          kPasswordEdit, kReadOnlyEdit, IDOK}));
+        EXPECT_EQ(tabStops(d, 7, false), (std::vector<int>{kReadOnlyEdit, kPasswordEdit, kDeleteButton,
+                                                           kRememberCheck, kNameEdit, IDCANCEL, IDOK}));
     });
-    dialog.DoModal();
-}
 
-TEST_F(KeyboardTest, TabTakesControlsThatTheProgramEnablesOrShows) {
-    TestDialog dialog(kKeysDialog);
-    dialog.init = [](TestDialog& self) {
+    TestDialog changed(kKeysDialog); // controls the program enables or shows are taken
+    changed.init = [](TestDialog& self) {
         self.GetDlgItem(kDisabledEdit)->EnableWindow(TRUE);
         self.GetDlgItem(kHiddenEdit)->ShowWindow(SW_SHOW);
         self.GetDlgItem(kRememberCheck)->EnableWindow(FALSE);
         return TRUE;
     };
-    script.expectDialog(kKeysDialog, [](DialogDriver& d) {
-        const std::vector<int> forward{IDCANCEL, kNameEdit, kDisabledEdit, kHiddenEdit, kDeleteButton};
-        EXPECT_EQ(tabStops(d, 5, true), forward);
-        d.escape();
+    run(changed, [](DialogDriver& d) {
+        EXPECT_EQ(tabStops(d, 5, true),
+                  (std::vector<int>{IDCANCEL, kNameEdit, kDisabledEdit, kHiddenEdit, kDeleteButton}));
     });
-    dialog.DoModal();
 }
 
-TEST_F(KeyboardTest, EnterInAnEditRunsTheDefaultButton) {
+TEST_F(KeyboardTest, EnterRunsTheDefaultButtonOrTheFocusedPushButton) {
     TestDialog dialog(kKeysDialog);
-    script.expectDialog(kKeysDialog, [](DialogDriver& d) {
-        d.typeText(kNameEdit, "x");
-        d.enter();
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(run(dialog,
+                  [](DialogDriver& d) {
+                      d.typeText(kNameEdit, "x");
+                      d.enter();
+                  }),
+              IDOK);
     EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, IDOK}));
+
+    TestDialog buttons(kKeysDialog);
+    EXPECT_EQ(run(buttons,
+                  [&](DialogDriver& d) {
+                      tabStops(d, 4, true);
+                      ASSERT_EQ(d.focusedId(), kDeleteButton);
+                      d.enter();
+                      EXPECT_EQ(buttons.commands.back(), (Command{BN_CLICKED, kDeleteButton}));
+                      tabStops(d, 3, false);
+                      ASSERT_EQ(d.focusedId(), IDCANCEL);
+                      d.enter();
+                  }),
+              IDCANCEL);
 }
 
-TEST_F(KeyboardTest, EnterOnAFocusedPushButtonClicksThatButton) {
+TEST_F(KeyboardTest, NeitherEnterNorAMnemonicRunsADisabledButton) {
     TestDialog dialog(kKeysDialog);
-    script.expectDialog(kKeysDialog, [&](DialogDriver& d) {
-        d.tab(); // Abbrechen ... then on to Löschen
-        d.tab();
-        d.tab();
-        d.tab();
-        ASSERT_EQ(d.focusedId(), kDeleteButton);
-        d.enter();
-        EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, kDeleteButton}));
-        d.shiftTab();
-        d.shiftTab();
-        d.shiftTab();
-        ASSERT_EQ(d.focusedId(), IDCANCEL);
-        d.enter();
-    });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-}
-
-TEST_F(KeyboardTest, EnterDoesNothingWhileTheDefaultButtonIsDisabled) {
-    TestDialog dialog(kKeysDialog);
-    dialog.init = [](TestDialog& self) {
-        self.GetDlgItem(IDOK)->EnableWindow(FALSE);
-        return TRUE;
-    };
-    script.expectDialog(kKeysDialog, [&](DialogDriver& d) {
-        d.typeText(kNameEdit, "x");
-        const std::size_t before = dialog.commands.size();
-        d.enter();
-        EXPECT_EQ(dialog.commands.size(), before);
-        d.escape();
-    });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    dialog.init = disabling({IDOK, kDeleteButton});
+    EXPECT_EQ(run(dialog,
+                  [&](DialogDriver& d) {
+                      const std::size_t start = dialog.commands.size();
+                      d.alt(u'l'); // while a button has the focus
+                      EXPECT_EQ(dialog.commands.size(), start);
+                      d.typeText(kNameEdit, "x");
+                      const std::size_t before = dialog.commands.size();
+                      d.enter();
+                      EXPECT_EQ(dialog.commands.size(), before);
+                  }),
+              IDCANCEL);
 }
 
 TEST_F(KeyboardTest, WithoutADefaultButtonEnterMeansIdokUnlessAPushButtonHasTheFocus) {
     TestDialog dialog(kNoDefaultDialog);
-    script.expectDialog(kNoDefaultDialog, [&](DialogDriver& d) {
-        EXPECT_EQ(d.focusedId(), IDOK);
-        d.tab();
-        ASSERT_EQ(d.focusedId(), kOtherButton);
-        d.enter();
-        EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, kOtherButton}));
-        d.tab();
-        d.tab();
-        ASSERT_EQ(d.focusedId(), kPlainCheck);
-        d.enter();
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(run(dialog,
+                  [&](DialogDriver& d) {
+                      EXPECT_EQ(d.focusedId(), IDOK);
+                      d.tab();
+                      ASSERT_EQ(d.focusedId(), kOtherButton);
+                      d.enter();
+                      EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, kOtherButton}));
+                      tabStops(d, 2, true);
+                      ASSERT_EQ(d.focusedId(), kPlainCheck);
+                      d.enter();
+                  }),
+              IDOK);
 }
 
-TEST_F(KeyboardTest, EscapeCancels) {
+TEST_F(KeyboardTest, EscapeAndTheCloseBoxCancelUnlessTheCancelButtonIsDisabled) {
     TestDialog dialog(kNoDefaultDialog);
-    script.expectDialog(kNoDefaultDialog, [](DialogDriver& d) {
-        d.typeText(kPlainEdit, "abc");
-        d.escape();
-    });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(run(dialog,
+                  [](DialogDriver& d) {
+                      d.typeText(kPlainEdit, "abc");
+                      d.escape();
+                  }),
+              IDCANCEL);
     EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, IDCANCEL}));
-}
-
-TEST_F(KeyboardTest, TheCloseBoxCancelsUnlessTheCancelButtonIsDisabled) {
-    TestDialog dialog(kKeysDialog);
-    dialog.init = [](TestDialog& self) {
-        self.GetDlgItem(IDCANCEL)->EnableWindow(FALSE);
-        return TRUE;
-    };
-    script.expectDialog(kKeysDialog, [](DialogDriver& d) {
-        d.closeBox();
-        ASSERT_TRUE(d.window()->isVisible());
-        d.click(IDOK);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
 
     TestDialog plain(kKeysDialog);
-    script.expectDialog(kKeysDialog, [](DialogDriver& d) { d.closeBox(); });
-    EXPECT_EQ(plain.DoModal(), IDCANCEL);
+    EXPECT_EQ(run(plain, [](DialogDriver& d) { d.closeBox(); }), IDCANCEL);
+
+    TestDialog noCancel(kKeysDialog);
+    noCancel.init = disabling({IDCANCEL});
+    EXPECT_EQ(run(noCancel,
+                  [](DialogDriver& d) {
+                      d.closeBox();
+                      ASSERT_TRUE(d.window()->isVisible());
+                      d.click(IDOK);
+                  }),
+              IDOK);
 }
 
-TEST_F(KeyboardTest, AltMnemonicClicksAPushButtonAndTogglesACheckBox) {
+TEST_F(KeyboardTest, MnemonicsClickButtonsToggleCheckBoxesAndFocusTheControlAfterAStatic) {
     TestDialog dialog(kKeysDialog);
-    script.expectDialog(kKeysDialog, [&](DialogDriver& d) {
-        d.alt(u'l');
-        EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, kDeleteButton}));
-        d.alt(u'M');
+    run(dialog, [&](DialogDriver& d) {
+        ASSERT_EQ(d.focusedId(), IDOK);
+        d.key(Qt::Key_M); // a plain letter is a mnemonic while a button has the focus
         EXPECT_TRUE(d.isChecked(kRememberCheck));
         EXPECT_EQ(d.focusedId(), kRememberCheck);
         EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, kRememberCheck}));
-        d.escape();
-    });
-    dialog.DoModal();
-}
-
-TEST_F(KeyboardTest, AStaticsMnemonicMovesTheFocusToTheControlAfterIt) {
-    TestDialog dialog(kKeysDialog);
-    script.expectDialog(kKeysDialog, [](DialogDriver& d) {
+        d.alt(u'l');
+        EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, kDeleteButton}));
         d.alt(u'n');
         EXPECT_EQ(d.focusedId(), kNameEdit);
-        d.alt(u'\u00FC'); // "&Übrig:" labels the password edit
-        EXPECT_EQ(d.focusedId(), kPasswordEdit);
-        d.escape();
-    });
-    dialog.DoModal();
-}
-
-TEST_F(KeyboardTest, APlainLetterIsAMnemonicWhileAButtonHasTheFocus) {
-    TestDialog dialog(kKeysDialog);
-    script.expectDialog(kKeysDialog, [](DialogDriver& d) {
-        ASSERT_EQ(d.focusedId(), IDOK);
-        d.key(Qt::Key_M);
-        EXPECT_TRUE(d.isChecked(kRememberCheck));
-        d.typeText(kNameEdit, "m"); // in an edit the letter is text
+        d.type("m"); // in an edit the letter is text
         EXPECT_EQ(d.text(kNameEdit), "m");
         EXPECT_TRUE(d.isChecked(kRememberCheck));
-        d.escape();
-    });
-    dialog.DoModal();
-}
-
-TEST_F(KeyboardTest, ADisabledControlsMnemonicDoesNothing) {
-    TestDialog dialog(kKeysDialog);
-    dialog.init = [](TestDialog& self) {
-        self.GetDlgItem(kDeleteButton)->EnableWindow(FALSE);
-        return TRUE;
-    };
-    script.expectDialog(kKeysDialog, [&](DialogDriver& d) {
-        const std::size_t before = dialog.commands.size();
-        d.alt(u'l');
-        EXPECT_EQ(dialog.commands.size(), before);
-        d.escape();
-    });
-    dialog.DoModal();
-}
-
-TEST_F(KeyboardTest, SpaceTogglesAFocusedCheckBox) {
-    TestDialog dialog(kKeysDialog);
-    script.expectDialog(kKeysDialog, [&](DialogDriver& d) {
-        d.tab();
-        d.tab();
-        d.tab();
-        ASSERT_EQ(d.focusedId(), kRememberCheck);
-        d.space();
-        EXPECT_TRUE(d.isChecked(kRememberCheck));
-        d.space();
+        d.alt(u'M');
         EXPECT_FALSE(d.isChecked(kRememberCheck));
-        EXPECT_EQ(dialog.codesFrom(kRememberCheck), (std::vector<UINT>{BN_CLICKED, BN_CLICKED}));
-        d.escape();
+        EXPECT_EQ(d.focusedId(), kRememberCheck);
+        EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, kRememberCheck}));
+        d.alt(u'\u00FC'); // "&Übrig:" labels the password edit
+        EXPECT_EQ(d.focusedId(), kPasswordEdit);
     });
-    dialog.DoModal();
 }
 
 } // namespace

@@ -34,11 +34,7 @@ class ListTest : public LayerTest {
             list.InsertColumn(4, "Offset", LVCFMT_RIGHT, 0);
             return TRUE;
         };
-        script.expectDialog(kListDialog, [&](DialogDriver& d) {
-            checks(dialog.m_list, d);
-            d.escape();
-        });
-        dialog.DoModal();
+        run(dialog, [&](DialogDriver& d) { checks(dialog.m_list, d); });
     }
 
     static void fill(CListCtrl& list, std::initializer_list<const char*> names) {
@@ -71,29 +67,23 @@ TEST_F(ListTest, ColumnsKeepHeadingWidthAndAlignmentAndWidthZeroHidesForGood) {
     });
 }
 
-TEST_F(ListTest, InsertItemPutsATextOnlyRowAtTheIndex) {
+// InsertItem puts a text-only row at the index; cell texts exist only for rows and columns that do.
+TEST_F(ListTest, RowsAndCellTextsExistOnlyWhereTheirRowAndColumnDo) {
     withList([](CListCtrl& list, DialogDriver&) {
         EXPECT_EQ(list.InsertItem(0, "b"), 0);
-        EXPECT_EQ(list.InsertItem(0, "a"), 0);
+        EXPECT_EQ(list.InsertItem(0, "Anna"), 0);
         EXPECT_EQ(list.InsertItem(99, "c"), 2); // past the end appends
         EXPECT_EQ(list.InsertItem(-1, "x"), -1);
         EXPECT_EQ(list.GetItemCount(), 3);
-        EXPECT_EQ(list.GetItemText(0, 0), "a");
         EXPECT_EQ(list.GetItemText(2, 0), "c");
         EXPECT_EQ(list.GetItemText(0, 1), "");
-    });
-}
-
-TEST_F(ListTest, CellTextsExistOnlyForRowsAndColumnsThatExist) {
-    withList([](CListCtrl& list, DialogDriver&) {
-        fill(list, {"Anna"});
         EXPECT_TRUE(list.SetItemText(0, 1, "Ja"));
         EXPECT_TRUE(list.SetItemText(0, 4, "0"));
         EXPECT_TRUE(list.SetItemText(0, 0, "Anne"));
         EXPECT_EQ(list.GetItemText(0, 1), "Ja");
         EXPECT_EQ(list.GetItemText(0, 0), "Anne");
         EXPECT_FALSE(list.SetItemText(0, 5, "x"));
-        EXPECT_FALSE(list.SetItemText(1, 0, "x"));
+        EXPECT_FALSE(list.SetItemText(3, 0, "x"));
         EXPECT_FALSE(list.SetItemText(-1, 0, "x"));
         EXPECT_EQ(list.GetItemText(-1, 0), "");
         EXPECT_EQ(list.GetItemText(0, 5), "");
@@ -120,29 +110,9 @@ TEST_F(ListTest, FindItemMatchesTheWholeTextWithoutRegardToCaseAfterTheStart) {
         EXPECT_EQ(list.FindItem(nullptr), -1);
         LVFINDINFO byParam{0x0001, nullptr, 0, {}, 0};
         EXPECT_EQ(list.FindItem(&byParam), -1);
-    });
-}
-
-TEST_F(ListTest, FindItemFindsARowJustInsertedAtTheTop) {
-    withList([](CListCtrl& list, DialogDriver&) {
-        fill(list, {"x", "Neu"});
-        list.InsertItem(0, "Neu");
-        LVFINDINFO info{LVFI_STRING, "Neu", 0, {}, 0};
+        list.InsertItem(0, "gast"); // a row just inserted at the top is found
+        info.psz = "Gast";
         EXPECT_EQ(list.FindItem(&info, -1), 0);
-    });
-}
-
-TEST_F(ListTest, DeletingRowsAndTheEdgeCases) {
-    withList([](CListCtrl& list, DialogDriver&) {
-        fill(list, {"a", "b", "c"});
-        EXPECT_FALSE(list.DeleteItem(-1));
-        EXPECT_FALSE(list.DeleteItem(3));
-        EXPECT_EQ(list.GetItemCount(), 3);
-        EXPECT_TRUE(list.DeleteItem(1));
-        EXPECT_EQ(list.GetItemText(1, 0), "c");
-        EXPECT_TRUE(list.DeleteAllItems());
-        EXPECT_EQ(list.GetItemCount(), 0);
-        EXPECT_TRUE(list.DeleteAllItems());
     });
 }
 
@@ -161,23 +131,28 @@ TEST_F(ListTest, TheSelectionMarkFollowsTheUsersClicksAndKeys) {
     });
 }
 
-TEST_F(ListTest, TheSelectionMarkMovesWithInsertsAndDeletesAndResetsWithDeleteAll) {
+TEST_F(ListTest, DeletingRowsMovesTheSelectionMarkAndDeleteAllResetsIt) {
     withList([](CListCtrl& list, DialogDriver&) {
         fill(list, {"a", "b", "c"});
+        EXPECT_FALSE(list.DeleteItem(-1));
+        EXPECT_FALSE(list.DeleteItem(3));
+        EXPECT_EQ(list.GetItemCount(), 3);
         EXPECT_EQ(list.SetSelectionMark(1), -1);
         list.InsertItem(0, "neu");
         EXPECT_EQ(list.GetSelectionMark(), 2);
         list.DeleteItem(0);
         EXPECT_EQ(list.GetSelectionMark(), 1);
-        list.DeleteItem(1); // the marked row goes: the mark stays on the row moving up
+        EXPECT_TRUE(list.DeleteItem(1)); // the marked row goes: the mark stays on the row moving up
         EXPECT_EQ(list.GetSelectionMark(), 1);
         EXPECT_EQ(list.GetItemText(list.GetSelectionMark(), 0), "c");
         list.DeleteItem(1); // the last row goes: the mark moves to the new last row
         EXPECT_EQ(list.GetSelectionMark(), 0);
         EXPECT_EQ(list.SetSelectionMark(5), 0); // out of range: refused
         EXPECT_EQ(list.GetSelectionMark(), 0);
-        list.DeleteAllItems();
+        EXPECT_TRUE(list.DeleteAllItems());
+        EXPECT_EQ(list.GetItemCount(), 0);
         EXPECT_EQ(list.GetSelectionMark(), -1);
+        EXPECT_TRUE(list.DeleteAllItems());
     });
 }
 

@@ -21,13 +21,10 @@ using ModalTest = LayerTest;
 constexpr const char* kReportCaption = "L\xC3\xB6schen";
 constexpr const char* kReportText = "Das geht nicht.\n\nZweite Zeile mit \xC3\xBC.";
 
-TEST_F(ModalTest, DoModalReturnsMinusOneForATemplateThatDoesNotExist) {
-    TestDialog dialog(kMissingTemplate);
-    EXPECT_EQ(dialog.DoModal(), -1);
-    EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
-}
-
-TEST_F(ModalTest, EndDialogDuringInitEndsTheRunBeforeTheDialogShows) {
+TEST_F(ModalTest, DoModalReturnsMinusOneWithoutATemplateAndEndDialogsCodeFromInitWithoutShowing) {
+    TestDialog missing(kMissingTemplate);
+    EXPECT_EQ(missing.DoModal(), -1);
+    EXPECT_EQ(missing.GetSafeHwnd(), nullptr);
     TestDialog dialog(kOuterDialog);
     dialog.init = [](TestDialog& self) {
         self.EndDialog(42);
@@ -45,7 +42,8 @@ TEST_F(ModalTest, ADialogOpensADialogThatShowsAMessageBox) {
         TestDialog inner(kInnerDialog, &self);
         inner.onCommand = [&](TestDialog& innerSelf, Command innerCommand) {
             if (innerCommand == Command{BN_CLICKED, kReportButton})
-                order.push_back("box " + std::to_string(innerSelf.MessageBox(kReportText, kReportCaption, MB_OK | MB_ICONHAND)));
+                order.push_back("box " + std::to_string(innerSelf.MessageBox(kReportText, kReportCaption,
+                                                                             MB_OK | MB_ICONHAND)));
         };
         order.push_back("inner " + std::to_string(inner.DoModal()));
     };
@@ -55,7 +53,7 @@ TEST_F(ModalTest, ADialogOpensADialogThatShowsAMessageBox) {
     });
     script.expectDialog(kInnerDialog, [](DialogDriver& d) {
         d.click(kReportButton);
-        EXPECT_TRUE(d.window()->isVisible()); // the box closed, the dialog stays
+        EXPECT_TRUE(d.window()->isVisible());    // the box closed, the dialog stays
         EXPECT_EQ(d.focusedId(), kReportButton); // with the focus where it was
         d.click(IDOK);
     });
@@ -88,24 +86,18 @@ TEST_F(ModalTest, MessageBoxesShowTheIconOfTheirTypeAndEveryWayOutIsOk) {
     EXPECT_EQ(MessageBoxA(nullptr, "c", "C", MB_ICONHAND), IDOK);
 }
 
-TEST_F(ModalTest, AnUnexpectedWindowFailsTheTestAndIsClosedInsteadOfHanging) {
+// The script's own safety: a window nobody expected, or one its actions left open, fails the test and
+// is closed instead of hanging it.
+TEST_F(ModalTest, AnUnexpectedWindowOrOneLeftOpenFailsTheTestAndIsClosed) {
     TestDialog dialog(kOuterDialog);
     EXPECT_NONFATAL_FAILURE(EXPECT_EQ(dialog.DoModal(), IDCANCEL), "Unexpected dialog 9005");
-}
-
-TEST_F(ModalTest, ADialogLeftOpenByItsActionsFailsTheTestAndIsClosed) {
-    TestDialog dialog(kOuterDialog);
     script.expectDialog(kOuterDialog, [](DialogDriver&) {});
     EXPECT_NONFATAL_FAILURE(EXPECT_EQ(dialog.DoModal(), IDCANCEL), "still open after its actions");
 }
 
 TEST_F(ModalTest, EveryWindowShowsTheProgramIcon) {
     TestDialog dialog(kOuterDialog);
-    script.expectDialog(kOuterDialog, [](DialogDriver& d) {
-        EXPECT_FALSE(d.window()->windowIcon().isNull());
-        d.escape();
-    });
-    dialog.DoModal();
+    run(dialog, [](DialogDriver& d) { EXPECT_FALSE(d.window()->windowIcon().isNull()); });
     ASSERT_NE(ui::qt::iconHandle(ui::qt::kProgramIconId), nullptr);
     EXPECT_EQ(AfxGetApp(), nullptr); // the tests have no application object; LoadIcon needs none
 }
@@ -127,7 +119,10 @@ class MapBase : public CDialog {
     explicit MapBase(UINT id) : CDialog(id) {}
     std::vector<std::string> calls;
     void OnBaseOpen() { calls.push_back("base open"); }
-    void OnOK() override { calls.push_back("ok"); CDialog::OnOK(); }
+    void OnOK() override {
+        calls.push_back("ok");
+        CDialog::OnOK();
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -158,12 +153,13 @@ END_MESSAGE_MAP()
 
 TEST_F(ModalTest, TheMostDerivedMapsFirstEntryWinsAndOkReachesTheVirtualHandler) {
     MapDerived dialog;
-    script.expectDialog(kOuterDialog, [&](DialogDriver& d) {
-        d.click(kOpenButton);
-        d.window()->grab(); // paints the window as the screen would
-        d.click(IDOK);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(run(dialog,
+                  [&](DialogDriver& d) {
+                      d.click(kOpenButton);
+                      d.window()->grab(); // paints the window as the screen would
+                      d.click(IDOK);
+                  }),
+              IDOK);
     EXPECT_EQ(dialog.calls, (std::vector<std::string>{"first", "ok"}));
     EXPECT_TRUE(dialog.painted);
     EXPECT_TRUE(dialog.outsideDc);

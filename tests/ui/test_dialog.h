@@ -4,10 +4,13 @@
 
 #include "platform/ui/afx.h"
 #include "platform/ui/qt/template_source.h"
+#include "tests/support/dialog_driver.h"
 #include "tests/support/modal_script.h"
 #include "tests/ui/test_templates.h"
 
 #include <gtest/gtest.h>
+
+#include <QWidget>
 
 #include <functional>
 #include <utility>
@@ -26,7 +29,7 @@ class TestDialog : public CDialog {
     explicit TestDialog(UINT id, CWnd* parent = nullptr) : CDialog(id, parent) {}
 
     std::vector<Command> commands;
-    std::function<BOOL(TestDialog&)> init;              // runs after the base initialisation
+    std::function<BOOL(TestDialog&)> init;               // runs after the base initialisation
     std::function<void(TestDialog&, Command)> onCommand; // runs before the message map
 
     BOOL OnInitDialog() override {
@@ -36,7 +39,8 @@ class TestDialog : public CDialog {
 
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
         if (message == WM_COMMAND) {
-            const Command command{static_cast<UINT>((wParam >> 16) & 0xFFFF), static_cast<int>(wParam & 0xFFFF)};
+            const Command command{static_cast<UINT>((wParam >> 16) & 0xFFFF),
+                                  static_cast<int>(wParam & 0xFFFF)};
             commands.push_back(command);
             if (onCommand)
                 onCommand(*this, command);
@@ -53,11 +57,31 @@ class TestDialog : public CDialog {
     }
 };
 
+// A TestDialog initialisation that disables the given controls.
+inline std::function<BOOL(TestDialog&)> disabling(std::vector<int> ids) {
+    return [ids](TestDialog& self) {
+        for (int id : ids)
+            self.GetDlgItem(id)->EnableWindow(FALSE);
+        return TRUE;
+    };
+}
+
 // Every test of the layer lays its dialogs out from the test templates and answers them by script.
 class LayerTest : public ::testing::Test {
   protected:
     void SetUp() override { ui::qt::setTemplateLookup(&findTestTemplate); }
     void TearDown() override { ui::qt::setTemplateLookup(nullptr); }
+
+    // Runs the dialog with `actions` as what the user does while it is up, and Escape after them if
+    // they left it open; what DoModal returned.
+    INT_PTR run(CDialog& dialog, std::function<void(DialogDriver&)> actions) {
+        script.expectDialog(static_cast<int>(dialog.GetTemplateId()), [actions](DialogDriver& d) {
+            actions(d);
+            if (d.window()->isVisible())
+                d.escape();
+        });
+        return dialog.DoModal();
+    }
 
     ModalScript script;
 };

@@ -91,6 +91,8 @@ TEST_F(KeyboardTest, NeitherEnterNorAMnemonicRunsADisabledButton) {
                       d.alt(u'l'); // while a button has the focus
                       EXPECT_EQ(dialog.commands.size(), start);
                       d.typeText(kNameEdit, "x");
+                      d.alt(u'l'); // while an edit has the focus: the letter is not typed either
+                      EXPECT_EQ(d.text(kNameEdit), "x");
                       const std::size_t before = dialog.commands.size();
                       d.enter();
                       EXPECT_EQ(dialog.commands.size(), before);

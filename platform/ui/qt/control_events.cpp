@@ -45,9 +45,14 @@ bool handleDialogKey(DialogWindow& dialog, const QKeyEvent& event, const Control
         dialog.moveFocus(!backwards);
         return true;
     }
-    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
-        return isMnemonicKey(event) && dialog.triggerMnemonic(keyCharacter(event.key()));
+    // Alt+letter is the dialog's alone: with no enabled control to go to nothing happens, and the
+    // letter is never typed into the focused field.
+    if (isMnemonicKey(event)) {
+        dialog.triggerMnemonic(keyCharacter(event.key()));
+        return true;
     }
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

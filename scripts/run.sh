@@ -3,7 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh >/dev/null
-if [ -x build/bin/vexor-access-manager ]; then
-  exec build/bin/vexor-access-manager
-fi
-exec build/bin/vexor-reg --help
+exec build/bin/vexor-access-manager

@@ -13,7 +13,6 @@ ModalHook& hook() {
     static ModalHook h;
     return h;
 }
-
 } // namespace
 
 // Offscreen and under a bare X server nothing activates a window for us; keyboard input would then
@@ -22,11 +21,6 @@ void makeActive(QWidget* window) {
     window->activateWindow();
     if (!window->isActiveWindow())
         QApplication::setActiveWindow(window);
-}
-
-void returnToOwner(QWidget* owner) {
-    if (owner && owner->isVisible())
-        makeActive(owner->window());
 }
 
 ModalHook setModalHook(ModalHook h) { return std::exchange(hook(), std::move(h)); }

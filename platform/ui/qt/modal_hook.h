@@ -37,8 +37,4 @@ void makeActive(QWidget* window);
 // The backend's side: schedules the hook for a window that is about to enter its loop.
 void announceModal(ModalInfo info);
 
-// The backend's side: a modal window has closed; its owner becomes the active window again, with the
-// focus where it was, as on Windows. nullptr does nothing.
-void returnToOwner(QWidget* owner);
-
 } // namespace vexor::ui::qt

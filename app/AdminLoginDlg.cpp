@@ -7,6 +7,14 @@ namespace {
 const char* const kLoginFailedText = "Sie konnten sich nicht anmelden. Bitte überprüfen Sie Ihr Kennwort. Bei "
                                      "Kennwörtern wird die Groß-/Kleinschreibung beachtet.";
 const char* const kLoginFailedCaption = "Anmeldemeldung";
+
+// A missing password, or one the account key doesn't let us read with full access, reads as empty.
+// A store that failed to answer (locked, damaged, unreadable) is no empty password: an empty entry
+// must not open the management because of it.
+bool WasPasswordRead() {
+    return g_lastRegStatus == ERROR_SUCCESS || g_lastRegStatus == ERROR_FILE_NOT_FOUND ||
+           g_lastRegStatus == ERROR_ACCESS_DENIED;
+}
 } // namespace
 
 CAdminLoginDlg::CAdminLoginDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
@@ -24,8 +32,9 @@ BOOL CAdminLoginDlg::OnInitDialog() {
 void CAdminLoginDlg::OnOK() {
     const std::string strStored =
         ReadRegString(HKEY_CLASSES_ROOT, AdministratorKey, "Password", __FILE__, __LINE__);
+    const bool bRead = WasPasswordRead();
     const CWnd* pEdit = GetDlgItem(IDC_PASSWORD);
-    if (pEdit->IsWindowTextRepresentable() && pEdit->GetWindowText() == strStored) {
+    if (bRead && pEdit->IsWindowTextRepresentable() && pEdit->GetWindowText() == strStored) {
         CDialog::OnOK();
         return;
     }

@@ -7,12 +7,12 @@
 
 namespace {
 
-struct ColumnSpec {
+struct ColumnLayout {
     const char* pszHeading;
     int nWidth;
 };
 
-constexpr ColumnSpec kColumns[] = {
+constexpr ColumnLayout kColumns[] = {
     {"Name", 171}, {"Kennwort", 70}, {"Gruppe", 0}, {"Passwort", 0}, {"Offset", 0},
 };
 

@@ -62,15 +62,19 @@ std::string ReadLikeTheIde() {
     return problem;
 }
 
-// The reader runs in its own process until told to stop; it exits 0 after whole passes only.
-[[noreturn]] void RunReader(int stopPipe, int reportPipe) {
+// The reader runs in its own process until told to stop; it exits 0 after whole passes only. It says
+// when its first pass is done, so that the saves start while it reads.
+[[noreturn]] void RunReader(int stopPipe, int readyPipe, int reportPipe) {
     char stop = 0;
+    bool ready = false;
     do {
         const std::string problem = ReadLikeTheIde();
         if (!problem.empty()) {
             (void)!write(reportPipe, problem.data(), problem.size());
             _exit(1);
         }
+        if (!ready)
+            ready = write(readyPipe, "r", 1) == 1;
     } while (read(stopPipe, &stop, 1) != 1);
     _exit(0);
 }
@@ -83,8 +87,9 @@ TEST_F(ConcurrentReader, TheIdeNeverSeesAHalfSavedStore) {
         accounts += AccountReg("user" + std::to_string(i), i % 2, "Gast", "pw" + std::to_string(i));
     Import(accounts);
 
-    int stopPipe[2], reportPipe[2];
+    int stopPipe[2], readyPipe[2], reportPipe[2];
     ASSERT_EQ(pipe(stopPipe), 0);
+    ASSERT_EQ(pipe(readyPipe), 0);
     ASSERT_EQ(pipe(reportPipe), 0);
     fcntl(stopPipe[0], F_SETFL, O_NONBLOCK);
     // Nothing of the store is open here yet (the import ran in another process), so the reader
@@ -92,8 +97,11 @@ TEST_F(ConcurrentReader, TheIdeNeverSeesAHalfSavedStore) {
     const pid_t reader = fork();
     ASSERT_GE(reader, 0);
     if (reader == 0)
-        RunReader(stopPipe[0], reportPipe[1]);
+        RunReader(stopPipe[0], readyPipe[1], reportPipe[1]);
     close(reportPipe[1]);
+    close(readyPipe[1]);
+    char ready = 0;
+    (void)!read(readyPipe[0], &ready, 1); // returns early, with nothing, when the reader failed
 
     CTestAccessManagerDlg dlg;
     m_script.expectDialog(CAccessManagerDlg::IDD, [&](DialogDriver& d) {
@@ -112,7 +120,7 @@ TEST_F(ConcurrentReader, TheIdeNeverSeesAHalfSavedStore) {
     char report[256] = {};
     (void)!read(reportPipe[0], report, sizeof report - 1);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "reader: " << report;
-    for (int fd : {stopPipe[0], stopPipe[1], reportPipe[0]})
+    for (int fd : {stopPipe[0], stopPipe[1], readyPipe[0], reportPipe[0]})
         close(fd);
 }
 

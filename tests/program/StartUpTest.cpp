@@ -1,6 +1,7 @@
 #include "tests/program/ProgramFixture.h"
 
 #include "app/AccessManagerApp.h"
+#include "platform/registry/fault_injection.h"
 
 #include <fstream>
 
@@ -67,6 +68,21 @@ TEST_F(StartUp, AMissingPasswordValueAcceptsOnlyAnEmptyEntry) {
            "[HKEY_CLASSES_ROOT\\CLSID\\{4F1A6B2E-93C7-4E58-A0D4-7B2C5E9F1163}\\Administrator]\n\"Password\"=dword:1\n");
     m_script.expectDialog(137, [](DialogDriver& d) { d.enter(); });
     ExpectMainDialog();
+    Start();
+}
+
+// An empty entry matches a missing password, but never a password the store failed to read.
+TEST_F(StartUp, AStoreThatFailsToAnswerIsNoEmptyPassword) {
+    Import(std::string(kSettingsOnReg) +
+           "[HKEY_CLASSES_ROOT\\CLSID\\{4F1A6B2E-93C7-4E58-A0D4-7B2C5E9F1163}\\Administrator]\n\"Group\"=\"x\"\n");
+    m_script.expectDialog(137, [this](DialogDriver& d) {
+        vexor::registry::testing::failAtOperation(1, ERROR_CANTREAD);
+        m_script.expectMessageBox("Anmeldemeldung", kLoginFailed, MB_OK | MB_ICONEXCLAMATION).thenPress(IDOK);
+        d.enter();
+        vexor::registry::testing::clearFaults();
+        ExpectMainDialog();
+        d.enter();
+    });
     Start();
 }
 

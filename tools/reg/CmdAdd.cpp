@@ -33,7 +33,10 @@ LONG Write(const CRegArguments& args, bool bValue, const std::string& strName, c
         return transaction.status();
     CKeyHandle key;
     LONG status = key.Create(args.key, KEY_READ | KEY_WRITE);
-    if (status == ERROR_SUCCESS && bValue)
+    // A value's size is 32 bits: larger data would be stored cut short.
+    if (status == ERROR_SUCCESS && bValue && data.size() > 0xFFFFFFFFu)
+        status = ERROR_INVALID_PARAMETER;
+    else if (status == ERROR_SUCCESS && bValue)
         status = RegSetValueExA(key.Get(), strName.c_str(), 0, args.bType ? args.dwType : REG_SZ,
                                 reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size()));
     return status == ERROR_SUCCESS ? transaction.commit() : status;

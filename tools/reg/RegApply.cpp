@@ -23,9 +23,12 @@ LONG ApplyValue(HKEY hKey, const CRegFileKey& key, const CRegFileValue& value, C
             return ERROR_SUCCESS;
         return Failed(status, value.nLine, "cannot delete " + ValueLabel(value, key), error);
     }
-    const LONG status = RegSetValueExA(hKey, value.strName.c_str(), 0, value.dwType,
-                                       reinterpret_cast<const BYTE*>(value.data.data()),
-                                       static_cast<DWORD>(value.data.size()));
+    // A value's size is 32 bits: larger data would be stored cut short.
+    const LONG status = value.data.size() > 0xFFFFFFFFu
+                            ? ERROR_INVALID_PARAMETER
+                            : RegSetValueExA(hKey, value.strName.c_str(), 0, value.dwType,
+                                             reinterpret_cast<const BYTE*>(value.data.data()),
+                                             static_cast<DWORD>(value.data.size()));
     if (status == ERROR_SUCCESS)
         return status;
     return Failed(status, value.nLine, "cannot set " + ValueLabel(value, key), error);

@@ -1,7 +1,5 @@
 #include "tools/reg/Utf16.h"
 
-#include <cstdint>
-
 namespace {
 
 constexpr char32_t kEscapeBase = 0xDC00; // lone U+DC80..U+DCFF carry the bytes 0x80..0xFF

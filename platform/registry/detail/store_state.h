@@ -58,7 +58,6 @@ class Store {
     LONG leaveTransaction(bool commit);
     void abandonInnerScope();
     int transactionDepth() const { return m_depth; }
-    LONG transactionStatus() const { return m_transactionStatus; }
     LONG transactionResult() const;
     // A write inside a Transaction failed: the whole transaction will be rolled back.
     void noteFailedWrite(LONG status);

@@ -116,19 +116,63 @@ TEST_F(ListTest, FindItemMatchesTheWholeTextWithoutRegardToCaseAfterTheStart) {
     });
 }
 
-TEST_F(ListTest, TheSelectionMarkFollowsTheUsersClicksAndKeys) {
-    withList([](CListCtrl& list, DialogDriver& d) {
-        list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-        fill(list, {"a", "b", "c"});
-        EXPECT_EQ(list.GetSelectionMark(), -1);
-        d.selectListRow(kList, 1);
-        EXPECT_EQ(list.GetSelectionMark(), 1);
-        d.key(Qt::Key_Down);
-        EXPECT_EQ(list.GetSelectionMark(), 2);
-        d.key(Qt::Key_Up);
-        d.key(Qt::Key_Up);
-        EXPECT_EQ(list.GetSelectionMark(), 0);
-    });
+// Every key moves the way a Windows list view moves it, whatever state the focus is in: Qt alone would
+// start every move from the first row whenever no row is current.
+TEST_F(ListTest, KeysMoveAsOnWindowsInEveryFocusState) {
+    enum class State { NoFocus, Selected, FocusedUnselected, Reloaded };
+    constexpr int kLast = -1;      // the last row
+    constexpr int kLastShown = -2; // the last row wholly in view
+    struct Case {
+        State state;
+        Qt::Key key;
+        int expected;
+    };
+    const Case cases[] = {
+        {State::NoFocus, Qt::Key_Home, 0},           {State::NoFocus, Qt::Key_End, kLast},
+        {State::NoFocus, Qt::Key_Down, 0},           {State::NoFocus, Qt::Key_Up, 0},
+        {State::NoFocus, Qt::Key_PageDown, kLastShown}, {State::Selected, Qt::Key_Home, 0},
+        {State::Selected, Qt::Key_End, kLast},       {State::Selected, Qt::Key_Down, 3},
+        {State::Selected, Qt::Key_Up, 1},            {State::Selected, Qt::Key_PageUp, 0},
+        {State::FocusedUnselected, Qt::Key_End, kLast}, {State::FocusedUnselected, Qt::Key_Home, 0},
+        {State::FocusedUnselected, Qt::Key_Down, 3}, {State::FocusedUnselected, Qt::Key_Up, 1},
+        {State::FocusedUnselected, Qt::Key_PageDown, kLastShown}, {State::Reloaded, Qt::Key_End, kLast},
+        {State::Reloaded, Qt::Key_Down, 0},          {State::Reloaded, Qt::Key_Home, 0},
+    };
+    for (const Case& c : cases) {
+        withList([&](CListCtrl& list, DialogDriver& d) {
+            list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+            // Empty space below the rows needs a short list; the page keys need a long one.
+            const int kRows = c.state == State::FocusedUnselected ? 5 : 40;
+            for (int row = 0; row < kRows; ++row)
+                list.InsertItem(row, std::to_string(row).c_str());
+            auto* view = qobject_cast<QTreeView*>(d.control(kList));
+            ASSERT_NE(view, nullptr);
+            view->setFocus();
+            if (c.state != State::NoFocus)
+                d.selectListRow(kList, 2);
+            if (c.state == State::FocusedUnselected) { // a click on the empty space below the rows
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                                  QPoint(5, view->viewport()->height() - 1));
+                ASSERT_TRUE(view->selectionModel()->selectedIndexes().isEmpty());
+            }
+            if (c.state == State::Reloaded) {
+                list.DeleteAllItems();
+                for (int row = 0; row < kRows; ++row)
+                    list.InsertItem(row, std::to_string(row).c_str());
+            }
+            int lastShown = 0;
+            while (lastShown + 1 < kRows &&
+                   view->visualRect(view->model()->index(lastShown + 1, 0)).bottom() < view->viewport()->height())
+                ++lastShown;
+            const int expected = c.expected == kLast ? kRows - 1 : c.expected == kLastShown ? lastShown : c.expected;
+            d.key(c.key);
+            SCOPED_TRACE(::testing::Message() << "state " << static_cast<int>(c.state) << ", key " << c.key);
+            EXPECT_EQ(list.GetSelectionMark(), expected);
+            const QModelIndexList selected = view->selectionModel()->selectedRows();
+            ASSERT_EQ(selected.size(), 1);
+            EXPECT_EQ(selected.front().row(), expected);
+        });
+    }
 }
 
 TEST_F(ListTest, DeletingRowsMovesTheSelectionMarkAndDeleteAllResetsIt) {

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vexor::ui::qt {
@@ -85,12 +86,72 @@ void ListView::mousePressEvent(QMouseEvent* event) {
         m_model.setSelectionMark(index.row());
 }
 
+// A row reached by a key is selected and marked, also when the key lands on the row that already had
+// the focus but had lost its selection to a click on empty space.
 void ListView::keyPressEvent(QKeyEvent* event) {
     const QModelIndex before = currentIndex();
     QTreeView::keyPressEvent(event);
     const QModelIndex after = currentIndex();
-    if (after.isValid() && after != before)
-        m_model.setSelectionMark(after.row());
+    if (!after.isValid())
+        return;
+    static constexpr int kMoveKeys[] = {Qt::Key_Home, Qt::Key_End,    Qt::Key_Up,
+                                        Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown};
+    const bool moveKey = std::find(std::begin(kMoveKeys), std::end(kMoveKeys), event->key()) != std::end(kMoveKeys);
+    if (after == before && !(moveKey && !selectionModel()->isSelected(after)))
+        return;
+    if (after == before)
+        selectionModel()->select(after, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_model.setSelectionMark(after.row());
+}
+
+// Qt makes the first row current when the list gets the focus by keyboard; a Windows list view leaves
+// the focus on no row, so that the first arrow key selects the first row rather than the second.
+void ListView::focusInEvent(QFocusEvent* event) {
+    const bool noCurrentRow = !currentIndex().isValid();
+    QTreeView::focusInEvent(event);
+    if (noCurrentRow && currentIndex().isValid())
+        selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+}
+
+// Qt would start every move from the first row while no row is current; a Windows list view does that
+// only for the keys that step from the focused row.
+QModelIndex ListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    if (cursorAction == MoveLeft || cursorAction == MoveRight)
+        return QTreeView::moveCursor(cursorAction, modifiers);
+    const int row = targetRow(cursorAction);
+    if (row < 0)
+        return {};
+    const QModelIndex current = currentIndex();
+    return m_model.index(row, current.isValid() ? current.column() : 0);
+}
+
+int ListView::targetRow(CursorAction cursorAction) const {
+    const int count = m_model.itemCount();
+    if (count == 0)
+        return -1;
+    const int focused = currentIndex().isValid() ? currentIndex().row() : -1;
+    const int top = std::max(0, indexAt(QPoint(0, 0)).row());
+    const int page = rowsPerPage();
+    int row = focused;
+    switch (cursorAction) {
+    case MoveHome: row = 0; break;
+    case MoveEnd: row = count - 1; break;
+    case MoveUp:
+    case MovePrevious: row = focused < 0 ? 0 : focused - 1; break;
+    case MoveDown:
+    case MoveNext: row = focused + 1; break;
+    // The first page key goes to the edge of what is shown; the next one turns the page.
+    case MovePageUp: row = focused == top ? top - page + 1 : top; break;
+    case MovePageDown: row = focused == top + page - 1 ? focused + page - 1 : top + page - 1; break;
+    default: break;
+    }
+    return std::clamp(row, 0, count - 1);
+}
+
+// Whole rows that fit in the view; at least one, so that a page key always moves.
+int ListView::rowsPerPage() const {
+    const int height = m_model.itemCount() > 0 ? rowHeight(m_model.index(0, 0)) : 0;
+    return height > 0 ? std::max(1, viewport()->height() / height) : 1;
 }
 
 } // namespace vexor::ui::qt

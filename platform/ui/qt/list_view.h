@@ -1,6 +1,8 @@
 // A Windows list view in report mode: header with columns (width 0 hides a column for good), single
 // or extended selection, full-row selection as an extended style, and the selection mark, which the
-// user's clicks and keyboard moves set.
+// user's clicks and keyboard moves set. The keys move the way a Windows list view moves them, whatever
+// the focus state: Home and End to the first and last row, the arrows and page keys from the focused
+// row, and from before the first row when no row has the focus.
 #pragma once
 
 #include "platform/ui/qt/list_model.h"
@@ -27,9 +29,13 @@ class ListView : public QTreeView {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
   private:
     bool fullRowSelect() const { return (m_extendedStyle & LVS_EX_FULLROWSELECT) != 0; }
+    int targetRow(CursorAction cursorAction) const;
+    int rowsPerPage() const;
 
     ListModel m_model;
     DWORD m_extendedStyle = 0;

@@ -1,6 +1,8 @@
 #include "tests/program/ProgramFixture.h"
 
 #include "platform/registry/fault_injection.h"
+#include "store/RegistryAccess.h"
+#include "store/StoreKeys.h"
 
 namespace {
 
@@ -64,6 +66,27 @@ TEST_F(UserListTest, LoadsWhatIsThereAndSavesExactlyTheFourValues) {
                                  AccountReg("a2", 1, "", "", "") + "\n" + AccountReg("a3", 0, "", "", "") + "\n" +
                                  AccountReg("a4", 0, "Chef", "", "") + "\n" + AccountReg("a5", 0, "", "", "17") +
                                  "\n" + AccountReg("a6", 0, "", "", "") + "\n");
+}
+
+// The list holds the program's bytes: text another program wrote in another code page comes back from a
+// save exactly as it was, even though the display can't show it.
+TEST_F(UserListTest, BytesThatAreNoUtf8SurviveASaveUnchanged) {
+    const std::string odd = "K\xE4se\xFF\xC3";
+    const std::string key = std::string(AccountStoreKey) + "\\" + odd;
+    const char* const values[] = {"Group", "Password", "Offset"};
+    for (const char* value : values)
+        WriteRegString(HKEY_CLASSES_ROOT, key, value, odd + value, REG_SZ, __FILE__, __LINE__);
+    WithList([](CUserList& list) {
+        list.InsertItem(0, "neu");
+        list.SaveUsers();
+    });
+    std::vector<std::string> names;
+    std::string name;
+    while (EnumRegSubKey(HKEY_CLASSES_ROOT, AccountStoreKey, name))
+        names.push_back(name);
+    EXPECT_EQ(names, (std::vector<std::string>{odd, "neu"}));
+    for (const char* value : values)
+        EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, key, value, __FILE__, __LINE__), odd + value);
 }
 
 TEST_F(UserListTest, SavingAnEmptyListLeavesNoStoreKey) {

@@ -59,7 +59,7 @@ DWORD CListCtrl::GetExtendedStyle() const {
 
 int CListCtrl::InsertItem(int nItem, LPCSTR lpszItem) {
     ListView* view = viewOf(m_hWnd);
-    return view ? view->listModel().insertItem(nItem, fromProgram(lpszItem)) : -1;
+    return view ? view->listModel().insertItem(nItem, lpszItem ? lpszItem : "") : -1;
 }
 
 // Only whole-text searches (LVFI_STRING) are offered; any other kind finds nothing.
@@ -67,17 +67,17 @@ int CListCtrl::FindItem(LVFINDINFO* pFindInfo, int nStart) const {
     const ListView* view = viewOf(m_hWnd);
     if (!view || !pFindInfo || pFindInfo->flags != LVFI_STRING || !pFindInfo->psz)
         return -1;
-    return view->listModel().findItem(fromProgram(pFindInfo->psz), nStart);
+    return view->listModel().findItem(pFindInfo->psz, nStart);
 }
 
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR lpszText) {
     ListView* view = viewOf(m_hWnd);
-    return view && view->listModel().setItemText(nItem, nSubItem, fromProgram(lpszText)) ? TRUE : FALSE;
+    return view && view->listModel().setItemText(nItem, nSubItem, lpszText ? lpszText : "") ? TRUE : FALSE;
 }
 
 std::string CListCtrl::GetItemText(int nItem, int nSubItem) const {
     const ListView* view = viewOf(m_hWnd);
-    return view ? toProgram(view->listModel().itemText(nItem, nSubItem)) : std::string();
+    return view ? view->listModel().itemText(nItem, nSubItem) : std::string();
 }
 
 BOOL CListCtrl::DeleteItem(int nItem) {

@@ -1,8 +1,10 @@
 #include "platform/ui/qt/list_model.h"
 
+#include "platform/ui/qt/text.h"
 #include "platform/win32/types.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace vexor::ui::qt {
 
@@ -29,7 +31,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !cellExists(index.row(), index.column()))
         return {};
     if (role == Qt::DisplayRole)
-        return itemText(index.row(), index.column());
+        return fromProgram(itemText(index.row(), index.column()).c_str());
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(alignmentOf(m_columns[index.column()].format, index.column()));
     return {};
@@ -66,7 +68,7 @@ int ListModel::insertListColumn(int column, ListColumn value) {
     const auto shiftFrom = static_cast<std::size_t>(std::max(column, 1));
     for (auto& row : m_rows)
         if (row.size() > shiftFrom)
-            row.insert(row.begin() + static_cast<std::ptrdiff_t>(shiftFrom), QString());
+            row.insert(row.begin() + static_cast<std::ptrdiff_t>(shiftFrom), std::string());
     endInsertColumns();
     return column;
 }
@@ -88,25 +90,25 @@ void ListModel::setColumnWidth(int column, int width) {
         m_columns[column].width = width;
 }
 
-int ListModel::insertItem(int item, const QString& text) {
+int ListModel::insertItem(int item, std::string text) {
     if (item < 0)
         return -1;
     item = std::min(item, itemCount());
     beginInsertRows({}, item, item);
-    m_rows.insert(m_rows.begin() + item, std::vector<QString>{text});
+    m_rows.insert(m_rows.begin() + item, std::vector<std::string>{std::move(text)});
     if (m_mark >= item)
         ++m_mark;
     endInsertRows();
     return item;
 }
 
-bool ListModel::setItemText(int item, int subItem, const QString& text) {
+bool ListModel::setItemText(int item, int subItem, std::string text) {
     if (!cellExists(item, subItem))
         return false;
     auto& row = m_rows[static_cast<std::size_t>(item)];
     if (row.size() <= static_cast<std::size_t>(subItem))
         row.resize(static_cast<std::size_t>(subItem) + 1);
-    row[static_cast<std::size_t>(subItem)] = text;
+    row[static_cast<std::size_t>(subItem)] = std::move(text);
     if (subItem < columnCount()) {
         const QModelIndex cell = index(item, subItem);
         emit dataChanged(cell, cell, {Qt::DisplayRole});
@@ -114,11 +116,12 @@ bool ListModel::setItemText(int item, int subItem, const QString& text) {
     return true;
 }
 
-QString ListModel::itemText(int item, int subItem) const {
+const std::string& ListModel::itemText(int item, int subItem) const {
+    static const std::string none;
     if (!cellExists(item, subItem))
-        return {};
+        return none;
     const auto& row = m_rows[static_cast<std::size_t>(item)];
-    return static_cast<std::size_t>(subItem) < row.size() ? row[static_cast<std::size_t>(subItem)] : QString();
+    return static_cast<std::size_t>(subItem) < row.size() ? row[static_cast<std::size_t>(subItem)] : none;
 }
 
 // The mark stays on the row that moves into the deleted one's place, or on the new last row.
@@ -142,10 +145,20 @@ void ListModel::deleteAllItems() {
     endResetModel();
 }
 
-int ListModel::findItem(const QString& text, int start) const {
-    for (int item = std::max(start + 1, 0); item < itemCount(); ++item)
-        if (QString::compare(m_rows[static_cast<std::size_t>(item)][0], text, Qt::CaseInsensitive) == 0)
+// Equal bytes always match. Otherwise the texts are compared as letters, which only text that is valid
+// UTF-8 has: two different byte strings that both read as U+FFFD must not count as one name.
+int ListModel::findItem(const std::string& text, int start) const {
+    const std::optional<QString> wanted = decodeProgram(text);
+    for (int item = std::max(start + 1, 0); item < itemCount(); ++item) {
+        const std::string& cell = m_rows[static_cast<std::size_t>(item)][0];
+        if (cell == text)
             return item;
+        if (!wanted)
+            continue;
+        const std::optional<QString> candidate = decodeProgram(cell);
+        if (candidate && QString::compare(*candidate, *wanted, Qt::CaseInsensitive) == 0)
+            return item;
+    }
     return -1;
 }
 

@@ -1,12 +1,15 @@
 // The rows and columns of a report-view list control. Rows live in a deque, so inserting at the top
 // costs the same as appending, however long the list is; the view is told of each change in the
-// smallest form Qt offers, so that it never rescans the list per row.
+// smallest form Qt offers, so that it never rescans the list per row. Cells hold the program's own
+// bytes: what goes in comes out unchanged, whether or not it is valid UTF-8, and only the display
+// converts (showing U+FFFD for what it can't read).
 #pragma once
 
 #include <QAbstractTableModel>
 #include <QString>
 
 #include <deque>
+#include <string>
 #include <vector>
 
 namespace vexor::ui::qt {
@@ -34,13 +37,14 @@ class ListModel : public QAbstractTableModel {
     void setColumnWidth(int column, int width);
 
     // Items: the LVM semantics, see CListCtrl in afx.h.
-    int insertItem(int item, const QString& text);
-    bool setItemText(int item, int subItem, const QString& text);
-    QString itemText(int item, int subItem) const;
+    int insertItem(int item, std::string text);
+    bool setItemText(int item, int subItem, std::string text);
+    const std::string& itemText(int item, int subItem) const;
     bool deleteItem(int item);
     void deleteAllItems();
     int itemCount() const { return static_cast<int>(m_rows.size()); }
-    int findItem(const QString& text, int start) const;
+    // Whole-text search from the row after `start`, without regard to letter case.
+    int findItem(const std::string& text, int start) const;
 
     // The selection mark follows inserts and deletes the way the Windows list view moves it.
     int selectionMark() const { return m_mark; }
@@ -50,7 +54,7 @@ class ListModel : public QAbstractTableModel {
     bool cellExists(int item, int subItem) const;
 
     std::vector<ListColumn> m_columns;
-    std::deque<std::vector<QString>> m_rows; // cell 0 is the item's own text
+    std::deque<std::vector<std::string>> m_rows; // cell 0 is the item's own text
     int m_mark = -1;
 };
 

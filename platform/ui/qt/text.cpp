@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QStringDecoder>
 
 namespace vexor::ui::qt {
 
@@ -16,6 +17,14 @@ QString fromProgram(const char* text) { return text ? QString::fromUtf8(text) : 
 std::string toProgram(const QString& text) {
     const QByteArray bytes = text.toUtf8();
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+std::optional<QString> decodeProgram(const std::string& text) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString decoded = decoder.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    if (decoder.hasError())
+        return std::nullopt;
+    return decoded;
 }
 
 QString widgetText(const QWidget* widget) {

@@ -3,14 +3,17 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 
 class QWidget;
 
 namespace vexor::ui::qt {
 
-QString fromProgram(const char* text); // nullptr reads as ""
+QString fromProgram(const char* text); // nullptr reads as ""; bytes that aren't UTF-8 show as U+FFFD
 std::string toProgram(const QString& text);
+// The text when the bytes are valid UTF-8; nothing when they are not.
+std::optional<QString> decodeProgram(const std::string& text);
 
 QString widgetText(const QWidget* widget);
 // Sets the text without any notification; the caller sends what Windows would.

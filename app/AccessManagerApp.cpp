@@ -4,6 +4,7 @@
 #include "dialogs/AccessManagerDlg.h"
 #include "platform/registry/store.h"
 #include "store/RegistryAccess.h"
+#include "store/StoreFailure.h"
 #include "store/StoreKeys.h"
 
 #include <cstdlib>
@@ -22,7 +23,9 @@ CAccessManagerApp::CAccessManagerApp() = default;
 
 // Start-up decides from two tests: is a protection setting stored (on or off alike), and does the
 // administrator's account exist. Setting and administrator: login. Setting without administrator:
-// warning and reset. No setting: straight to the main dialog.
+// warning and reset. No setting: straight to the main dialog. A test the store could not answer is
+// neither yes nor no: guessing would skip the login or wipe the store, so the program says why and
+// ends without writing anything.
 BOOL CAccessManagerApp::InitInstance() {
     InitCommonControls();
     CWinApp::InitInstance();
@@ -31,8 +34,14 @@ BOOL CAccessManagerApp::InitInstance() {
 
     if (!IsStoreUsable())
         return FALSE;
-    if (IsProtectionStored()) {
-        if (IsAdministratorPresent())
+    const Presence setting = ProtectionSetting();
+    const Presence administrator = setting == Presence::Present ? AdministratorAccount() : Presence::Missing;
+    if (setting == Presence::Failed || administrator == Presence::Failed) {
+        ReportUnusableStore(DescribeStoreFailure(g_lastRegStatus));
+        return FALSE;
+    }
+    if (setting == Presence::Present) {
+        if (administrator == Presence::Present)
             RunLogin();
         else
             ResetStore();
@@ -41,24 +50,33 @@ BOOL CAccessManagerApp::InitInstance() {
     return FALSE;
 }
 
-// A damaged or unreadable store must not pass for "no setting" or "no administrator": that would skip
-// the login or wipe the store. Say so and end without writing anything.
+// A damaged or unreadable store must not pass for "no setting" or "no administrator".
 bool CAccessManagerApp::IsStoreUsable() const {
     if (vexor::registry::checkStore() == ERROR_SUCCESS)
         return true;
-    const std::string strText = "Die Registrierungsdatenbank kann nicht gelesen werden:\n" +
-                                vexor::registry::storePath() + "\n\n" + vexor::registry::lastStoreError() +
-                                "\n\nDas Programm wird beendet, ohne etwas zu verändern.";
-    MessageBoxA(nullptr, strText.c_str(), kStoreDamagedCaption, MB_OK | MB_ICONHAND);
+    ReportUnusableStore(vexor::registry::lastStoreError());
     return false;
 }
 
-bool CAccessManagerApp::IsProtectionStored() const {
-    return RegValueExists(HKEY_CLASSES_ROOT, SettingsKey, "", __FILE__, __LINE__);
+void CAccessManagerApp::ReportUnusableStore(const std::string& strReason) const {
+    const std::string strText = "Die Registrierungsdatenbank kann nicht gelesen werden:\n" +
+                                vexor::registry::storePath() + "\n\n" + strReason +
+                                "\n\nDas Programm wird beendet, ohne etwas zu verändern.";
+    MessageBoxA(nullptr, strText.c_str(), kStoreDamagedCaption, MB_OK | MB_ICONHAND);
 }
 
-bool CAccessManagerApp::IsAdministratorPresent() const {
-    return RegKeyExists(HKEY_CLASSES_ROOT, AdministratorKey, __FILE__, __LINE__);
+CAccessManagerApp::Presence CAccessManagerApp::PresenceOf(BOOL bFound) {
+    if (bFound)
+        return Presence::Present;
+    return IsMissingStatus(g_lastRegStatus) ? Presence::Missing : Presence::Failed;
+}
+
+CAccessManagerApp::Presence CAccessManagerApp::ProtectionSetting() const {
+    return PresenceOf(RegValueExists(HKEY_CLASSES_ROOT, SettingsKey, "", __FILE__, __LINE__));
+}
+
+CAccessManagerApp::Presence CAccessManagerApp::AdministratorAccount() const {
+    return PresenceOf(RegKeyExists(HKEY_CLASSES_ROOT, AdministratorKey, __FILE__, __LINE__));
 }
 
 // Anything but a successful login ends the process at once: the main dialog never opens and nothing

@@ -5,15 +5,22 @@
 
 #include "platform/ui/afx.h"
 
+#include <string>
+
 class CAccessManagerApp : public CWinApp {
   public:
     CAccessManagerApp();
     BOOL InitInstance() override;
 
   private:
+    // The answer of a start-up test; Failed when the store did not answer at all.
+    enum class Presence { Present, Missing, Failed };
+
+    static Presence PresenceOf(BOOL bFound); // from g_lastRegStatus when not found
     bool IsStoreUsable() const;
-    bool IsProtectionStored() const;
-    bool IsAdministratorPresent() const;
+    Presence ProtectionSetting() const;
+    Presence AdministratorAccount() const;
+    void ReportUnusableStore(const std::string& strReason) const;
     void RunLogin();
     void ResetStore();
     void RunMainDialog();

@@ -1,6 +1,7 @@
 #include "app/AdminLoginDlg.h"
 
 #include "store/RegistryAccess.h"
+#include "store/StoreFailure.h"
 #include "store/StoreKeys.h"
 
 namespace {
@@ -8,13 +9,6 @@ const char* const kLoginFailedText = "Sie konnten sich nicht anmelden. Bitte üb
                                      "Kennwörtern wird die Groß-/Kleinschreibung beachtet.";
 const char* const kLoginFailedCaption = "Anmeldemeldung";
 
-// A missing password, or one the account key doesn't let us read with full access, reads as empty.
-// A store that failed to answer (locked, damaged, unreadable) is no empty password: an empty entry
-// must not open the management because of it.
-bool WasPasswordRead() {
-    return g_lastRegStatus == ERROR_SUCCESS || g_lastRegStatus == ERROR_FILE_NOT_FOUND ||
-           g_lastRegStatus == ERROR_ACCESS_DENIED;
-}
 } // namespace
 
 CAdminLoginDlg::CAdminLoginDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
@@ -29,10 +23,13 @@ BOOL CAdminLoginDlg::OnInitDialog() {
 
 // The stored password is read afresh at every try. The comparison is byte for byte: no trimming, no
 // case folding. Text that the code page can't hold is never taken for a match, however it converts.
+// A missing password, or one the account key doesn't let us read with full access, reads as empty;
+// a read that failed in any other way, at any step, is no empty password: an empty entry must not open
+// the management because the store did not answer.
 void CAdminLoginDlg::OnOK() {
     const std::string strStored =
         ReadRegString(HKEY_CLASSES_ROOT, AdministratorKey, "Password", __FILE__, __LINE__);
-    const bool bRead = WasPasswordRead();
+    const bool bRead = g_lastRegStatus == ERROR_SUCCESS || IsMissingStatus(g_lastRegStatus);
     const CWnd* pEdit = GetDlgItem(IDC_PASSWORD);
     if (bRead && pEdit->IsWindowTextRepresentable() && pEdit->GetWindowText() == strStored) {
         CDialog::OnOK();

@@ -27,7 +27,9 @@ bool QueryTypeAndSize(HKEY hKey, const std::string& strValueName, DWORD& dwType,
 }
 
 // The value's bytes when it still has the type asked for. The value may change between the size query
-// and the read (another program writes the same keys), so a grown value is asked for again.
+// and the read (another program writes the same keys), so a grown value is asked for again. Whatever
+// ends the read early stays in g_lastRegStatus, so that a failed read never passes for a missing
+// value: a value that keeps growing ends with ERROR_MORE_DATA. A value of another type is no failure.
 bool ReadData(HKEY hKey, const std::string& strValueName, DWORD dwWantedType, std::vector<BYTE>& data) {
     DWORD dwType = 0;
     DWORD cbData = 0;
@@ -35,7 +37,8 @@ bool ReadData(HKEY hKey, const std::string& strValueName, DWORD dwWantedType, st
         if (!QueryTypeAndSize(hKey, strValueName, dwType, cbData) || dwType != dwWantedType)
             return false;
         data.assign(cbData, 0);
-        LONG status = RegQueryValueExA(hKey, strValueName.c_str(), nullptr, &dwType, data.data(), &cbData);
+        const LONG status =
+            Record(RegQueryValueExA(hKey, strValueName.c_str(), nullptr, &dwType, data.data(), &cbData));
         if (status == ERROR_SUCCESS && dwType == dwWantedType) {
             data.resize(cbData);
             return true;

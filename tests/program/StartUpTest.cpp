@@ -3,6 +3,7 @@
 #include "app/AccessManagerApp.h"
 #include "platform/registry/fault_injection.h"
 
+#include <cstdint>
 #include <fstream>
 
 namespace {
@@ -71,19 +72,61 @@ TEST_F(StartUp, AMissingPasswordValueAcceptsOnlyAnEmptyEntry) {
     Start();
 }
 
-// An empty entry matches a missing password, but never a password the store failed to read.
-TEST_F(StartUp, AStoreThatFailsToAnswerIsNoEmptyPassword) {
-    Import(std::string(kSettingsOnReg) +
-           "[HKEY_CLASSES_ROOT\\CLSID\\{4F1A6B2E-93C7-4E58-A0D4-7B2C5E9F1163}\\Administrator]\n\"Group\"=\"x\"\n");
+// An empty entry matches a missing password, but never a password the store failed to read, whichever
+// step of the read failed: each one fails in turn, with an empty entry and with the right one.
+TEST_F(StartUp, AFailureAnywhereInReadingThePasswordRefusesTheLogin) {
+    Import(std::string(kSettingsOnReg) + AccountReg("Administrator", 1, "Administrator", "Geheim"));
     m_script.expectDialog(137, [this](DialogDriver& d) {
-        vexor::registry::testing::failAtOperation(1, ERROR_CANTREAD);
-        m_script.expectMessageBox("Anmeldemeldung", kLoginFailed, MB_OK | MB_ICONEXCLAMATION).thenPress(IDOK);
-        d.enter();
-        vexor::registry::testing::clearFaults();
+        const auto tryLogin = [&](const char* entry) {
+            d.replaceText(kLoginPassword, entry);
+            m_script.expectMessageBox("Anmeldemeldung", kLoginFailed, MB_OK | MB_ICONEXCLAMATION).thenPress(IDOK);
+            d.enter();
+        };
+        const std::uint64_t start = vexor::registry::testing::operationCount();
+        tryLogin("falsch");
+        const std::uint64_t operations = vexor::registry::testing::operationCount() - start;
+        ASSERT_GE(operations, 2u);
+        for (std::uint64_t k = 1; k <= operations; ++k)
+            for (const char* entry : {"", "Geheim"}) {
+                vexor::registry::testing::failAtOperation(k, ERROR_CANTREAD);
+                tryLogin(entry);
+                vexor::registry::testing::clearFaults();
+            }
+        d.replaceText(kLoginPassword, "Geheim");
         ExpectMainDialog();
         d.enter();
     });
     Start();
+}
+
+// A start-up test the store could not answer is neither "no setting" (that would skip the login) nor
+// "no administrator" (that would wipe the store): the program says why and ends without writing.
+TEST_F(StartUp, AStoreThatFailsAtAnyStartUpReadIsReportedAndLeftAsItWas) {
+    Import(std::string(kSettingsOnReg) + AccountReg("Administrator", 1, "Administrator", "Geheim"));
+    const std::string before = ExportClsid();
+    vexor::registry::closeStore();
+    const std::uint64_t start = vexor::registry::testing::operationCount();
+    std::uint64_t operations = 0;
+    m_script.expectDialog(137, [&](DialogDriver& d) {
+        operations = vexor::registry::testing::operationCount() - start;
+        d.typeText(kLoginPassword, "Geheim");
+        ExpectMainDialog();
+        d.enter();
+    });
+    Start();
+    ASSERT_GE(operations, 2u);
+    for (std::uint64_t k = 1; k <= operations; ++k) {
+        vexor::registry::closeStore();
+        vexor::registry::testing::failAtOperation(k, ERROR_BUSY);
+        m_script.expectMessageBox("Vexor IDE Zugriffsrechtverwaltung",
+                                  "Die Registrierungsdatenbank kann nicht gelesen werden:\n" + m_store.path() +
+                                      "\n\nDie Registrierungsdatenbank ist von einem anderen Programm gesperrt. "
+                                      "(Fehler 170)\n\nDas Programm wird beendet, ohne etwas zu verändern.",
+                                  MB_OK | MB_ICONHAND);
+        EXPECT_FALSE(Start()) << "failure at operation " << k;
+        vexor::registry::testing::clearFaults();
+    }
+    EXPECT_EQ(ExportClsid(), before);
 }
 
 TEST_F(StartUp, ACancelledLoginEndsWithCodeZeroAndWritesNothing) {
@@ -113,22 +156,6 @@ TEST_F(StartUp, AVanishedAdministratorResetsStoreAndSettingsAfterAWarning) {
 
     ExpectMainDialog(); // the next start: no warning, no login
     Start();
-}
-
-// Turning protection on and cancelling the administrator's setup stores 0 without an administrator:
-// the next start warns and resets.
-TEST_F(StartUp, ACancelledSetupLeadsToAResetAtTheNextStart) {
-    ExpectMainDialog([this](DialogDriver& d) {
-        m_script.expectDialog(134, [](DialogDriver& admin) { admin.click(IDCANCEL); });
-        d.click(1005);
-    });
-    Start();
-    EXPECT_EQ(ExportClsid(), std::string(kSettingsOffReg) + "\n");
-
-    m_script.expectMessageBox("Achtung", kResetWarning, MB_OK | MB_ICONHAND).thenAnswer(ModalScript::Answer::Enter);
-    ExpectMainDialog();
-    Start();
-    EXPECT_EQ(ExportClsid(), "");
 }
 
 // A damaged store must not pass for "no setting": that would open the accounts without a login.

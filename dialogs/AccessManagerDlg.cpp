@@ -5,7 +5,12 @@
 #include "dialogs/AddUserDlg.h"
 #include "dialogs/DialogResults.h"
 #include "dialogs/SetPasswordDlg.h"
+#include "platform/registry/store.h"
+#include "store/RegistryAccess.h"
+#include "store/StoreFailure.h"
 #include "store/StoreKeys.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -88,24 +93,35 @@ void CAccessManagerDlg::OnDelete() {
     SaveAndReload();
 }
 
-// Turning protection on with no account at all first needs the administrator's account; cancelling
-// that setup turns the switch off again. The switch writes its value only for a change by the user.
+// Protection needs the administrator's account: turning it on while the list has none opens the setup
+// first. Storing "on" without an administrator would make the next start wipe every account, so a setup
+// that is cancelled, or whose account could not be saved, turns the switch off again and writes nothing.
+// The switch writes its value only for a change by the user.
 void CAccessManagerDlg::OnProtectSwitch() {
-    const bool bListWasEmpty = m_userList.GetItemCount() <= 0;
-    if (m_protectSwitch.GetCheck() == BST_CHECKED && bListWasEmpty)
-        CreateAdministratorAccount();
+    const bool bHadAdministrator = HasAdministratorRow();
+    if (m_protectSwitch.GetCheck() == BST_CHECKED && !bHadAdministrator && !CreateAdministratorAccount()) {
+        m_protectSwitch.SetCheck(BST_UNCHECKED);
+        m_protectSwitch.DiscardChange();
+    }
     EnableCommands(m_protectSwitch.GetCheck() == BST_CHECKED);
-    m_protectSwitch.SaveToRegistry();
+    if (!m_protectSwitch.SaveToRegistry())
+        ReportSaveFailure(g_lastRegStatus);
 }
 
-void CAccessManagerDlg::CreateAdministratorAccount() {
+bool CAccessManagerDlg::CreateAdministratorAccount() {
     CAddAdminDlg dlg(nullptr);
-    if (dlg.DoModal() != IDOK) {
-        m_protectSwitch.SetCheck(BST_UNCHECKED);
-        return;
-    }
+    if (dlg.DoModal() != IDOK)
+        return false;
     InsertAccountRow(g_strUserName, 1, AdministratorName, g_strPassword);
-    SaveAndReload();
+    return SaveAndReload();
+}
+
+// The account the start-up and the IDE look for: its key name, compared as the store compares them.
+bool CAccessManagerDlg::HasAdministratorRow() const {
+    const std::vector<std::string> names = AccountNames();
+    return std::any_of(names.begin(), names.end(), [](const std::string& strName) {
+        return vexor::registry::sameKeyName(strName, AdministratorName);
+    });
 }
 
 void CAccessManagerDlg::InsertAccountRow(const std::string& strName, int bPasswordRequired, const char* pszGroup,
@@ -154,9 +170,20 @@ void CAccessManagerDlg::OnAccessRights() {
     dlg.DoModal();
 }
 
-void CAccessManagerDlg::SaveAndReload() {
-    m_userList.SaveUsers();
+// A save that failed left the store as it was; the user hears why, and the reload shows what the store
+// holds, so the list never pretends a change was kept.
+bool CAccessManagerDlg::SaveAndReload() {
+    const LONG status = m_userList.SaveUsers();
+    if (status != ERROR_SUCCESS)
+        ReportSaveFailure(status);
     m_userList.LoadUsers();
+    return status == ERROR_SUCCESS;
+}
+
+void CAccessManagerDlg::ReportSaveFailure(LONG status) {
+    const std::string strText = "Die Änderung wurde nicht gespeichert.\n\n" + DescribeStoreFailure(status) +
+                                "\n" + vexor::registry::storePath();
+    MessageBox(strText.c_str(), GetWindowText().c_str(), MB_OK | MB_ICONHAND);
 }
 
 std::string CAccessManagerDlg::SelectedName() const {

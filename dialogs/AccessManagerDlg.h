@@ -38,11 +38,13 @@ class CAccessManagerDlg : public CDialog {
     void OnPassword();
     void OnAccessRights();
 
-    void CreateAdministratorAccount();
+    bool CreateAdministratorAccount(); // false when cancelled or not saved
+    bool HasAdministratorRow() const;
     void InsertAccountRow(const std::string& strName, int bPasswordRequired, const char* pszGroup,
                           const std::string& strPassword);
     void EnableCommands(BOOL bEnable);
-    void SaveAndReload();
+    bool SaveAndReload(); // false when the save failed (the user was told)
+    void ReportSaveFailure(LONG status);
     std::string SelectedName() const;
     std::vector<std::string> AccountNames() const;
 

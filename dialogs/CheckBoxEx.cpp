@@ -1,6 +1,7 @@
 #include "dialogs/CheckBoxEx.h"
 
 #include "store/RegistryAccess.h"
+#include "store/StoreFailure.h"
 #include "store/TextResources.h"
 
 CCheckBoxEx::CCheckBoxEx() = default;
@@ -77,19 +78,24 @@ bool CCheckBoxEx::IsValueMissing() const {
 }
 
 BOOL CCheckBoxEx::SaveToRegistry() {
+    bool bWritten = true;
     if (!m_bLocked && m_bChanged) {
         const bool bChecked = GetCheck() != BST_UNCHECKED;
-        WriteState(m_hRoot, m_strSubKey, bChecked);
+        bWritten = WriteState(m_hRoot, m_strSubKey, bChecked);
         if (m_bMirror)
-            WriteState(m_hMirrorRoot, m_strMirrorSubKey, bChecked);
+            bWritten = WriteState(m_hMirrorRoot, m_strMirrorSubKey, bChecked) && bWritten;
         if (m_bDeleteOnState && GetCheck() == m_nDeleteState)
-            DeleteRegValue(m_hRoot, m_strSubKey, m_strValueName);
+            bWritten = (DeleteRegValue(m_hRoot, m_strSubKey, m_strValueName) || IsMissingStatus(g_lastRegStatus)) &&
+                       bWritten;
     }
     m_bChanged = FALSE;
-    return TRUE;
+    return bWritten ? TRUE : FALSE;
 }
 
-void CCheckBoxEx::WriteState(HKEY hRoot, const std::string& strSubKey, bool bChecked) {
+void CCheckBoxEx::DiscardChange() { m_bChanged = FALSE; }
+
+// The writes themselves always say TRUE; whether the value arrived is in g_lastRegStatus.
+bool CCheckBoxEx::WriteState(HKEY hRoot, const std::string& strSubKey, bool bChecked) {
     if (m_nKind == CheckBoxKindString) {
         m_strCurrent = bChecked ? m_strChecked : m_strUnchecked;
         WriteRegString(hRoot, strSubKey, m_strValueName, m_strCurrent, REG_SZ, __FILE__, __LINE__);
@@ -97,7 +103,10 @@ void CCheckBoxEx::WriteState(HKEY hRoot, const std::string& strSubKey, bool bChe
         m_dwCurrent = bChecked ? m_dwChecked : m_dwUnchecked;
         WriteRegDword(hRoot, strSubKey, m_strValueName, m_dwCurrent,
                       m_nKind == CheckBoxKindDword ? REG_DWORD : REG_BINARY, __FILE__, __LINE__);
+    } else {
+        return true;
     }
+    return g_lastRegStatus == ERROR_SUCCESS;
 }
 
 void CCheckBoxEx::SetLocked(BOOL bLocked) {

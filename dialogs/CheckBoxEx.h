@@ -25,8 +25,11 @@ class CCheckBoxEx : public CButton {
                         const std::string& strValueName, const std::string& strChecked,
                         const std::string& strUnchecked, DWORD dwChecked, DWORD dwUnchecked, BOOL bLockIfMissing,
                         BOOL bDefaultOn, BOOL bDefaultForUnknown);
-    // Writes the value for the current state if the user changed it since the last save. TRUE always.
+    // Writes the value for the current state if the user changed it since the last save. FALSE when a
+    // write failed (g_lastRegStatus says why); the change is then forgotten all the same.
     BOOL SaveToRegistry();
+    // Forgets the user's change since the last save, so that the next save writes nothing.
+    void DiscardChange();
     void SetLocked(BOOL bLocked);
     void MarkChanged();
     void SetMirrorKey(HKEY hRoot, const std::string& strSubKey);
@@ -39,7 +42,7 @@ class CCheckBoxEx : public CButton {
     void ReadStringState(BOOL bDefaultOn, BOOL bDefaultForUnknown);
     void ReadNumberState(BOOL bDefaultOn, BOOL bDefaultForUnknown);
     bool IsValueMissing() const;
-    void WriteState(HKEY hRoot, const std::string& strSubKey, bool bChecked);
+    bool WriteState(HKEY hRoot, const std::string& strSubKey, bool bChecked);
     bool IsReleaseOverControl() const;
 
     HKEY m_hRoot = nullptr;

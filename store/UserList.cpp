@@ -87,12 +87,12 @@ void CUserList::FillRows() {
     }
 }
 
-void CUserList::SaveUsers() {
+LONG CUserList::SaveUsers() {
     vexor::registry::Transaction transaction;
     DeleteRegTree(HKEY_CLASSES_ROOT, ClsidKey, AccountStoreKeyName);
     for (int nRow = 0; nRow < GetItemCount(); ++nRow)
         WriteRow(nRow);
-    transaction.commit();
+    return transaction.commit();
 }
 
 void CUserList::WriteRow(int nRow) {

@@ -34,8 +34,9 @@ class CUserList : public CListCtrl {
     // Rebuilds the columns and fills the rows from the account store, the newest enumerated on top.
     void LoadUsers();
     // Replaces the account store with the rows of the list, as one atomic write: a reader in another
-    // process sees the old store or the new, and a crash in between leaves the old one.
-    void SaveUsers();
+    // process sees the old store or the new, and a crash in between leaves the old one. Returns
+    // ERROR_SUCCESS, or the status of the failure that left the store as it was.
+    LONG SaveUsers();
 
   private:
     void ResetColumns();

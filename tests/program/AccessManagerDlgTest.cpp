@@ -1,6 +1,8 @@
 #include "tests/program/ProgramFixture.h"
 
+#include "platform/registry/fault_injection.h"
 #include "platform/registry/registry.h"
+#include "platform/registry/store.h"
 
 namespace {
 
@@ -64,17 +66,60 @@ TEST_F(MainDialog, FirstRunSwitchOnSetsUpTheAdministrator) {
                                  "\n" + kSettingsOnReg + "\n");
 }
 
-TEST_F(MainDialog, CancelledSetupTurnsTheSwitchOffAndStoresZero) {
-    Run([&](DialogDriver& d) {
-        m_script.expectDialog(134, [](DialogDriver& admin) {
-            admin.typeText(1007, "x");
-            admin.escape();
+// Protection is never stored without an administrator: whenever the list has none, switching on asks
+// for one first, and a cancelled setup turns the switch off again and leaves the store as it was.
+TEST_F(MainDialog, SwitchingOnWithoutAnAdministratorAsksForOneAndACancelWritesNothing) {
+    for (const std::string& fixture : {std::string(), std::string(kSettingsOffReg) + AccountReg("bob", 0, "Gast", "")}) {
+        RunTool("delete HKCR\\CLSID /f");
+        Import(fixture);
+        const std::string before = ExportClsid();
+        CTestAccessManagerDlg dlg;
+        m_script.expectDialog(CAccessManagerDlg::IDD, [&](DialogDriver& d) {
+            m_script.expectDialog(134, [](DialogDriver& admin) {
+                admin.typeText(1007, "x");
+                admin.escape();
+            });
+            d.click(kSwitch);
+            EXPECT_FALSE(d.isChecked(kSwitch));
+            ExpectCommandsEnabled(d, false);
+            d.click(kClose);
         });
-        d.click(kSwitch);
-        EXPECT_FALSE(d.isChecked(kSwitch));
-        ExpectCommandsEnabled(d, false);
+        dlg.DoModal();
+        EXPECT_EQ(ExportClsid(), before);
+    }
+}
+
+// A save that fails leaves the store as it was, and the user is told so and why; the list then shows
+// what the store holds.
+TEST_F(MainDialog, AFailedSaveSaysWhyAndShowsWhatTheStoreHolds) {
+    Import(std::string(kSettingsOnReg) + AccountReg("Administrator", 1, "Administrator", "a") +
+           AccountReg("bob", 0, "Gast", ""));
+    const std::string before = ExportClsid();
+    const std::pair<LONG, const char*> causes[] = {
+        {ERROR_BUSY, "Die Registrierungsdatenbank ist von einem anderen Programm gesperrt. (Fehler 170)"},
+        {112, "Auf dem Datenträger ist kein Platz mehr frei. (Fehler 112)"},
+        {ERROR_ACCESS_DENIED, "Sie haben keine Berechtigung, die Registrierungsdatenbank zu ändern. (Fehler 5)"},
+    };
+    Run([&](DialogDriver& d) {
+        for (const auto& [status, cause] : causes) { // a store this user may not write loads as empty
+            d.selectListRow(kList, 0);
+            if (status == ERROR_ACCESS_DENIED)
+                vexor::registry::testing::pretendStoreNotWritable(true);
+            else
+                vexor::registry::testing::failAtOperation(3, status);
+            vexor::registry::closeStore();
+            m_script.expectMessageBox("Vexor IDE Zugriffsrechtverwaltung",
+                                      std::string("Die Änderung wurde nicht gespeichert.\n\n") + cause + "\n" +
+                                          vexor::registry::storePath(),
+                                      MB_OK | MB_ICONHAND);
+            d.click(kDelete);
+            vexor::registry::testing::clearFaults();
+            vexor::registry::testing::pretendStoreNotWritable(false);
+            vexor::registry::closeStore();
+            EXPECT_EQ(m_dlg.UserList().GetItemCount(), status == ERROR_ACCESS_DENIED ? 0 : 2) << cause;
+        }
     });
-    EXPECT_EQ(ExportClsid(), std::string(kSettingsOffReg) + "\n");
+    EXPECT_EQ(ExportClsid(), before);
 }
 
 TEST_F(MainDialog, SwitchingWithAccountsOpensNoSetupAndKeepsEveryAccount) {
@@ -156,11 +201,12 @@ TEST_F(MainDialog, ACaseVariantOfTheAdministratorIsDeletedLikeAnyAccount) {
 }
 
 TEST_F(MainDialog, DeleteWithoutSelectionRemovesNothingButRewritesTheStore) {
-    Import(std::string(kSettingsOnReg) + AccountReg("bob", 1, "Gast", "pw", "7") + "\"Extra\"=\"weg\"\n" +
+    Import(std::string(kSettingsOnReg) + AccountReg("Administrator", 1, "Administrator", "a") +
+           AccountReg("bob", 1, "Gast", "pw", "7") + "\"Extra\"=\"weg\"\n" +
            "[HKEY_CLASSES_ROOT\\CLSID\\{4F1A6B2E-93C7-4E58-A0D4-7B2C5E9F1163}\\bob\\sub]\n");
     Run([&](DialogDriver& d) { d.click(kDelete); });
-    EXPECT_EQ(ExportClsid(),
-              std::string(kStoreKeyReg) + "\n" + AccountReg("bob", 1, "Gast", "pw", "7") + "\n" + kSettingsOnReg + "\n");
+    EXPECT_EQ(ExportClsid(), std::string(kStoreKeyReg) + "\n" + AccountReg("Administrator", 1, "Administrator", "a") +
+                                 "\n" + AccountReg("bob", 1, "Gast", "pw", "7") + "\n" + kSettingsOnReg + "\n");
 }
 
 TEST_F(MainDialog, AccessRightsAreRefusedForTheAdministratorAndInertForOthers) {

@@ -2,10 +2,10 @@
 
 #include "platform/cursor.h"
 #include "platform/ui/qt/cursor_sink.h"
+#include "platform/ui/qt/dialog_style.h"
 #include "platform/ui/qt/pointer.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 namespace vexor::ui::qt {
 
@@ -15,8 +15,7 @@ void ensureLayer() {
         return;
     done = true;
     // One style everywhere, so that the layout checked in the gallery is the one users get.
-    if (QStyle* fusion = QStyleFactory::create("Fusion"))
-        QApplication::setStyle(fusion);
+    QApplication::setStyle(new DialogStyle);
     vexor::cursor::setSink(&applyCursor);
     trackPointer();
 }

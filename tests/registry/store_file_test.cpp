@@ -5,6 +5,7 @@
 #include <optional>
 #include <random>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace registry_test;
 namespace fs = std::filesystem;
@@ -109,24 +110,73 @@ TEST_F(StoreTest, MissingFileReadsAsEmptyAndCreatesNothing) {
     closeStore();
 }
 
-TEST_F(StoreTest, FirstWriteCreatesFolderAndMarkedStoreWithTheModeOfAnyNewFile) {
-    const std::string nested = (fs::path(path()).parent_path() / "a" / "b" / "registry.db").string();
+// The store holds passwords in plain text: whatever the umask, the folders it creates and the file are
+// the user's alone.
+TEST_F(StoreTest, FirstWriteCreatesAMarkedStoreAndItsFoldersOwnerOnly) {
+    const fs::path top = fs::path(path()).parent_path() / "a";
+    const std::string nested = (top / "b" / "registry.db").string();
     ScopedEnvironment target("VEXOR_REGISTRY", nested.c_str());
     closeStore();
-    const mode_t old = umask(022);
+    const mode_t old = umask(0);
     makeStore();
     umask(old);
-    ASSERT_TRUE(fs::exists(nested));
     EXPECT_EQ(pragma(nested, "application_id"), std::to_string(0x56585247)); // "VXRG"
     EXPECT_EQ(pragma(nested, "user_version"), "1");
     EXPECT_EQ(pragma(nested, "journal_mode"), "wal");
-    EXPECT_EQ(fs::status(nested).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                  fs::perms::others_read);
-    for (const auto& entry : fs::directory_iterator(fs::path(nested).parent_path()))
-        EXPECT_EQ(entry.path().filename().string().rfind(".registry-new", 0), std::string::npos)
-            << "no temporary file is left behind";
-    EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, "stored"));
+    for (const fs::path& made : {top, top / "b"})
+        EXPECT_EQ(fs::status(made).permissions() & fs::perms::all, fs::perms::owner_all) << made;
+    for (const auto& entry : fs::directory_iterator(top / "b")) {
+        EXPECT_EQ(entry.path().filename().string().rfind(".registry-new", 0), std::string::npos);
+        EXPECT_EQ(entry.status().permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write)
+            << entry.path();
+    }
+}
+
+// Files another user could have planted or may change are refused, naming the file and why; the
+// store is left as it is. Owners other than this user need root to arrange.
+TEST_F(StoreTest, FilesAnotherUserCouldPlantOrChangeAreRefused) {
+    const std::string other = path() + ".other";
+    const struct {
+        const char* what;
+        std::function<int()> plant;
+        const char* messagePart;
+        bool needsRoot;
+    } cases[] = {
+        {"store open to others", [&] { return chmod(path().c_str(), 0666); }, "other users may write it (mode 0666)", false},
+        {"store of another user", [&] { return chown(path().c_str(), 65534, 65534); }, "belongs to nobody (uid 65534)", true},
+        {"link by another user",
+         [&] { return rename(path().c_str(), other.c_str()) | symlink(other.c_str(), path().c_str()) |
+                      lchown(path().c_str(), 65534, 65534); },
+         "symbolic link made by nobody (uid 65534)", true},
+        {"log file as a link",
+         [&] { return rename((path() + "-wal").c_str(), other.c_str()) | symlink(other.c_str(), (path() + "-wal").c_str()); },
+         "-wal is a symbolic link", false},
+        {"log file of another user", [&] { return chown((path() + "-wal").c_str(), 65534, 65534); },
+         "-wal belongs to nobody (uid 65534), not to the store's owner", true},
+        {"shared memory open to others", [&] { return chmod((path() + "-shm").c_str(), 0646); },
+         "-shm may be written by other users (mode 0646)", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.needsRoot && geteuid() != 0)
+            continue; // changing a file's owner needs root
+        makeStore();
+        ASSERT_EQ(c.plant(), 0);
+        closeStore();
+        EXPECT_EQ(checkStore(), ERROR_ACCESS_DENIED);
+        EXPECT_NE(lastStoreError().find(c.messagePart), std::string::npos) << lastStoreError();
+        EXPECT_EQ(storedValue(), "<no key>");
+        closeStore();
+        for (const std::string& file : {path(), path() + "-wal", path() + "-shm", other})
+            fs::remove(file);
+    }
+    // A link this user made is theirs on purpose: it leads to the store.
+    makeStore();
+    fs::rename(path(), other);
+    fs::create_symlink(other, path());
+    closeStore();
+    EXPECT_EQ(storedValue(), "kept");
+    EXPECT_EQ(setStored("through the link"), ERROR_SUCCESS);
 }
 
 TEST_F(StoreTest, FilesThatAreNotStoresAreReportedAndLeftAlone) {

@@ -60,7 +60,8 @@ std::vector<char*> Pointers(std::vector<std::string>& words) {
     return pointers;
 }
 
-CToolResult Run(const std::vector<std::string>& args, const std::string& strStore, int stdinFd) {
+CToolResult Run(const std::vector<std::string>& args, const std::string& strStore, int stdinFd,
+                const std::vector<std::string>& wrapper = {}) {
     CTempFile out(std::tmpfile(), &fclose), err(std::tmpfile(), &fclose);
     Check(out && err, "tmpfile");
     posix_spawn_file_actions_t actions;
@@ -68,12 +69,13 @@ CToolResult Run(const std::vector<std::string>& args, const std::string& strStor
     posix_spawn_file_actions_adddup2(&actions, stdinFd, 0);
     posix_spawn_file_actions_adddup2(&actions, fileno(out.get()), 1);
     posix_spawn_file_actions_adddup2(&actions, fileno(err.get()), 2);
-    std::vector<std::string> argv = {VEXOR_REG_PATH};
+    std::vector<std::string> argv = wrapper;
+    argv.push_back(VEXOR_REG_PATH);
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<std::string> env = Environment(strStore);
     pid_t pid = 0;
     const int spawnError =
-        posix_spawn(&pid, VEXOR_REG_PATH, &actions, nullptr, Pointers(argv).data(), Pointers(env).data());
+        posix_spawnp(&pid, argv[0].c_str(), &actions, nullptr, Pointers(argv).data(), Pointers(env).data());
     posix_spawn_file_actions_destroy(&actions);
     Check(spawnError == 0, "posix_spawn");
     int status = 0;
@@ -87,10 +89,11 @@ CToolResult Run(const std::vector<std::string>& args, const std::string& strStor
 
 } // namespace
 
-CToolResult RunTool(const std::vector<std::string>& args, const std::string& strStore) {
+CToolResult RunTool(const std::vector<std::string>& args, const std::string& strStore,
+                    const std::vector<std::string>& wrapper) {
     CFd devNull{open("/dev/null", O_RDONLY | O_CLOEXEC)};
     Check(devNull.fd >= 0, "open /dev/null");
-    return Run(args, strStore, devNull.fd);
+    return Run(args, strStore, devNull.fd, wrapper);
 }
 
 CToolResult RunToolOnTerminal(const std::vector<std::string>& args, const std::string& strStore,

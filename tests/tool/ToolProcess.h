@@ -12,6 +12,8 @@ struct CToolResult {
 
 // Without strTyped the tool's stdin is /dev/null (no terminal: scripts and CI). With it, stdin is a
 // pseudo-terminal on which strTyped has already been typed, as a person answering a question would.
-CToolResult RunTool(const std::vector<std::string>& args, const std::string& strStore);
+// `wrapper` runs the tool, as another user (setpriv) or with less memory (prlimit).
+CToolResult RunTool(const std::vector<std::string>& args, const std::string& strStore,
+                    const std::vector<std::string>& wrapper = {});
 CToolResult RunToolOnTerminal(const std::vector<std::string>& args, const std::string& strStore,
                               const std::string& strTyped);

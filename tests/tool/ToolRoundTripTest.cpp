@@ -61,12 +61,6 @@ TEST_F(VexorRegTool, NamesAndDataThatAreNotUtf8SurviveTheFile) {
     EXPECT_EQ(Exported(kKey), first);
 }
 
-TEST_F(VexorRegTool, RefusesToExportNamesWithLineBreaks) {
-    Ok({"add", kKey, "/v", "two\nlines", "/d", "x"});
-    Fails({"export", kKey, Path("out.reg")}, "line break");
-    EXPECT_TRUE(ReadFile(Path("out.reg")).empty());
-}
-
 TEST_F(VexorRegTool, ADamagedStoreIsReportedAndLeftAlone) {
     const std::string damage = "this is not a registry store, and must stay exactly as it is";
     WriteFile(m_strStore, damage);

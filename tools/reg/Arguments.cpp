@@ -153,7 +153,17 @@ bool CArgumentParser::Check(std::size_t positionals) {
         return Fail(
             "\"" + m_strType +
             "\" is not a type: use REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ, REG_DWORD, REG_BINARY or REG_NONE.");
-    return m_op.eOperation == ERegOperation::Import || ParseKeyPath(m_strKey, m_out.key, m_strError);
+    if (m_op.eOperation == ERegOperation::Import)
+        return true;
+    if (!ParseKeyPath(m_strKey, m_out.key, m_strError))
+        return false;
+    if (m_op.eOperation != ERegOperation::Add)
+        return true;
+    std::string strError;
+    if (!CheckNewName(m_out.key.strSubKey, "key", strError) ||
+        !CheckNewName(m_out.strValueName, "value", strError))
+        return Fail(strError);
+    return true;
 }
 
 } // namespace

@@ -10,7 +10,7 @@
 namespace {
 
 std::string ValueLabel(const std::string& strName) {
-    return strName.empty() ? "The unnamed (Default) value" : "The value \"" + strName + "\"";
+    return strName.empty() ? "the unnamed (Default) value" : "the value \"" + strName + "\"";
 }
 
 bool ValueExists(const CKeyPath& path, const std::string& strName) {
@@ -23,7 +23,8 @@ bool ValueExists(const CKeyPath& path, const std::string& strName) {
 int ConfirmOverwrite(const CRegArguments& args, const std::string& strName) {
     if (args.bForce || !ValueExists(args.key, strName))
         return 0;
-    const std::string strLabel = ValueLabel(strName) + " of " + args.key.FullPath();
+    std::string strLabel = ValueLabel(strName) + " of " + args.key.FullPath();
+    strLabel[0] = 'T';
     return ConfirmOrFail(strLabel + " exists. Overwrite it", strLabel + " exists and was not changed", "/f");
 }
 
@@ -56,5 +57,7 @@ int RunAdd(const CRegArguments& args) {
     if (bValue && ConfirmOverwrite(args, strName) != 0)
         return 1;
     const LONG status = Write(args, bValue, strName, data);
-    return status == ERROR_SUCCESS ? ReportSuccess() : ReportError(DescribeStatus(status));
+    const std::string strAction =
+        bValue ? "add " + ValueLabel(strName) + " to " + args.key.FullPath() : "add the key " + args.key.FullPath();
+    return status == ERROR_SUCCESS ? ReportSuccess() : ReportError(DescribeFailure(strAction, status));
 }

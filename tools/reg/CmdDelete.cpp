@@ -63,10 +63,10 @@ int RunDelete(const CRegArguments& args) {
         return ReportError("Invalid key name: a root key can't be deleted.");
     LONG status = CheckTarget(args);
     if (status != ERROR_SUCCESS)
-        return ReportError(DescribeStatus(status));
+        return ReportError(DescribeFailure("delete " + Target(args), status));
     if (!args.bForce &&
         ConfirmOrFail("Delete " + Target(args), "Nothing was deleted (" + Target(args) + ")", "/f") != 0)
         return 1;
     status = Delete(args);
-    return status == ERROR_SUCCESS ? ReportSuccess() : ReportError(DescribeStatus(status));
+    return status == ERROR_SUCCESS ? ReportSuccess() : ReportError(DescribeFailure("delete " + Target(args), status));
 }

@@ -20,15 +20,16 @@ std::string AtLine(const CRegArguments& args, int nLine) {
 // transaction: either every line takes effect or none does.
 int RunImport(const CRegArguments& args) {
     std::string bytes, strError;
-    if (!ReadWholeFile(args.strFile, bytes, strError))
-        return ReportError(strError);
+    if (!ReadRegFile(args.strFile, bytes, strError))
+        return ReportError(strError + " Nothing was imported.");
     CRegFile file;
     CRegParseError parseError;
     if (!ParseRegFile(bytes, file, parseError))
         return ReportError(AtLine(args, parseError.nLine) + parseError.strMessage + " Nothing was imported.");
     vexor::registry::Transaction transaction;
+    const std::string strAction = "import \"" + args.strFile + "\"";
     if (transaction.status() != ERROR_SUCCESS)
-        return ReportError(DescribeStatus(transaction.status()));
+        return ReportError(DescribeFailure(strAction, transaction.status()) + " Nothing was imported.");
     CRegApplyError applyError;
     LONG status = ApplyRegFile(file, applyError);
     if (status != ERROR_SUCCESS)
@@ -36,6 +37,6 @@ int RunImport(const CRegArguments& args) {
                            DescribeStatus(status) + " Nothing was imported.");
     status = transaction.commit();
     if (status != ERROR_SUCCESS)
-        return ReportError(DescribeStatus(status) + " Nothing was imported.");
+        return ReportError(DescribeFailure(strAction, status) + " Nothing was imported.");
     return ReportSuccess();
 }

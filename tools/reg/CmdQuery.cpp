@@ -6,36 +6,38 @@
 #include "tools/reg/RegRead.h"
 #include "tools/reg/Status.h"
 
+#include "platform/registry/store.h"
+
 #include <cstdio>
 
 namespace {
 
-// Query output goes out as the bytes it holds: names and data are shown as the store keeps them.
+// Names and data in the text are already escaped where they would drive the terminal.
 int Print(const std::string& strText) {
     std::fwrite(strText.data(), 1, strText.size(), stdout);
     return 0;
 }
 
-// /v or /ve with /s: every key of the tree that has the value.
+std::string Action(const CRegArguments& args) {
+    return "query " + args.key.FullPath();
+}
+
+// /v or /ve with /s: every key of the tree that has the value (names compared as the registry does).
 int SearchValue(const CRegArguments& args, const std::string& strName) {
-    std::vector<CKeyPath> paths;
-    std::vector<CRegFileKey> matches;
-    LONG status = ListTree(args.key, paths);
-    for (std::size_t i = 0; status == ERROR_SUCCESS && i < paths.size(); ++i) {
-        CKeyHandle key;
-        CRegFileValue value;
-        status = key.Open(paths[i], KEY_READ);
-        if (status == ERROR_SUCCESS)
-            status = ReadValue(key.Get(), strName, value);
-        if (status == ERROR_FILE_NOT_FOUND)
-            status = ERROR_SUCCESS; // not in this key
-        else if (status == ERROR_SUCCESS)
-            matches.push_back({paths[i].FullPath(), false, {value}, 0});
-    }
+    std::vector<CRegFileKey> keys, matches;
+    const LONG status = ReadTree(args.key, keys);
     if (status != ERROR_SUCCESS)
-        return ReportError(DescribeStatus(status));
+        return ReportError(DescribeFailure(Action(args), status));
+    for (CRegFileKey& key : keys) {
+        for (CRegFileValue& value : key.values) {
+            if (vexor::registry::sameKeyName(value.strName, strName)) {
+                matches.push_back({std::move(key.strPath), false, {std::move(value)}, 0});
+                break;
+            }
+        }
+    }
     Print(FormatQueryMatches(matches, true));
-    return matches.empty() ? ReportError(DescribeStatus(ERROR_FILE_NOT_FOUND)) : 0;
+    return matches.empty() ? ReportError(DescribeFailure(Action(args), ERROR_FILE_NOT_FOUND)) : 0;
 }
 
 int QueryValue(const CRegArguments& args, HKEY hKey, const std::string& strName) {
@@ -44,7 +46,7 @@ int QueryValue(const CRegArguments& args, HKEY hKey, const std::string& strName)
     if (status == ERROR_FILE_NOT_FOUND && args.bDefaultValue)
         return Print(FormatQueryUnsetDefault(args.key.FullPath()));
     if (status != ERROR_SUCCESS)
-        return ReportError(DescribeStatus(status));
+        return ReportError(DescribeFailure(Action(args), status));
     return Print(FormatQueryMatches({{args.key.FullPath(), false, {value}, 0}}, false));
 }
 
@@ -52,7 +54,7 @@ int QueryTree(const CRegArguments& args) {
     std::vector<CRegFileKey> keys;
     const LONG status = ReadTree(args.key, keys);
     if (status != ERROR_SUCCESS)
-        return ReportError(DescribeStatus(status));
+        return ReportError(DescribeFailure(Action(args), status));
     return Print(FormatQueryTree(keys));
 }
 
@@ -63,17 +65,19 @@ int QueryKey(const CRegArguments& args, HKEY hKey) {
     if (status == ERROR_SUCCESS)
         status = ReadSubKeyNames(hKey, names);
     if (status != ERROR_SUCCESS)
-        return ReportError(DescribeStatus(status));
+        return ReportError(DescribeFailure(Action(args), status));
     return Print(FormatQueryKey(key, names));
 }
 
 } // namespace
 
+// Everything printed comes from one view of the store, whatever other programs commit meanwhile.
 int RunQuery(const CRegArguments& args) {
+    vexor::registry::ReadScope view;
     CKeyHandle key;
     const LONG status = key.Open(args.key, KEY_READ);
     if (status != ERROR_SUCCESS)
-        return ReportError(DescribeStatus(status));
+        return ReportError(DescribeFailure(Action(args), status));
     const bool bOneValue = args.bValueName || args.bDefaultValue;
     const std::string strName = args.bValueName ? args.strValueName : std::string();
     if (bOneValue && args.bRecursive)

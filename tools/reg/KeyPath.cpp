@@ -2,6 +2,7 @@
 
 #include "tools/reg/TextUtil.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -69,6 +70,20 @@ bool ParseKeyPath(std::string_view text, CKeyPath& path, std::string& strError) 
         strError = "Invalid key name: \"" + std::string(text) + "\" has an empty part between backslashes.";
         return false;
     }
+    const std::size_t depth = static_cast<std::size_t>(std::count(subKey.begin(), subKey.end(), '\\')) + 1;
+    if (depth > kMaxKeyDepth) {
+        strError = "Invalid key name: the key lies " + std::to_string(depth) + " levels below its root; the "
+                   "registry allows at most " + std::to_string(kMaxKeyDepth) + ".";
+        return false;
+    }
     path.strSubKey = subKey;
     return true;
+}
+
+bool CheckNewName(std::string_view name, const char* pszWhat, std::string& strError) {
+    if (name.find_first_of("\r\n") == std::string_view::npos)
+        return true;
+    strError = std::string("The ") + pszWhat + " name holds a line break (CR or LF), which a .reg file cannot "
+               "carry; such names are not written.";
+    return false;
 }

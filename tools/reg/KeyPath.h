@@ -16,6 +16,15 @@ struct CKeyPath {
     bool IsRoot() const { return strSubKey.empty(); }
 };
 
-// One trailing backslash is forgiven ("HKCR\CLSID\"); an empty path part, a leading backslash or a
-// root this store doesn't keep is refused with a sentence saying why.
+// As on Windows, a key lies at most 512 levels below its root.
+constexpr std::size_t kMaxKeyDepth = 512;
+
+// One trailing backslash is forgiven ("HKCR\CLSID\"); an empty path part, a leading backslash, more
+// than kMaxKeyDepth levels or a root this store doesn't keep is refused with a sentence saying why.
 bool ParseKeyPath(std::string_view text, CKeyPath& path, std::string& strError);
+
+// The rule for every name that add and import write, keys and values alike: no line break (CR or
+// LF), so that whatever they write, export can write to a .reg file again. Deleting is not bound by
+// it, so that such a name, written by another program, can still be removed. pszWhat is "key" or
+// "value" for the sentence.
+bool CheckNewName(std::string_view name, const char* pszWhat, std::string& strError);

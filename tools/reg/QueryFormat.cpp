@@ -1,5 +1,7 @@
 #include "tools/reg/QueryFormat.h"
 
+#include "tools/reg/TextUtil.h"
+
 #include "platform/registry/registry.h"
 
 #include <array>
@@ -67,7 +69,7 @@ bool IsNumber(DWORD dwType, std::size_t size) {
 }
 
 std::string KeyBlock(const CRegFileKey& key) {
-    std::string out = key.strPath + "\n";
+    std::string out = EscapeForDisplay(key.strPath) + "\n";
     for (const CRegFileValue& value : key.values)
         out += FormatQueryValueLine(value);
     return out + "\n";
@@ -81,16 +83,16 @@ std::string RegTypeName(DWORD dwType) {
 
 std::string FormatQueryData(DWORD dwType, const std::string& data) {
     if (dwType == REG_SZ || dwType == REG_EXPAND_SZ)
-        return data.substr(0, data.find('\0'));
+        return EscapeForDisplay(data.substr(0, data.find('\0')));
     if (dwType == REG_MULTI_SZ)
-        return MultiString(data);
+        return EscapeForDisplay(MultiString(data));
     if (IsNumber(dwType, data.size()))
         return Hex(LittleEndian(data), "0x%llx");
     return UpperHexBytes(data);
 }
 
 std::string FormatQueryValueLine(const CRegFileValue& value) {
-    const std::string strName = value.strName.empty() ? "(Default)" : value.strName;
+    const std::string strName = value.strName.empty() ? "(Default)" : EscapeForDisplay(value.strName);
     return kIndent + strName + kGap + RegTypeName(value.dwType) + kGap +
            FormatQueryData(value.dwType, value.data) + "\n";
 }
@@ -100,7 +102,7 @@ std::string FormatQueryKey(const CRegFileKey& key, const std::vector<std::string
     if (!key.values.empty())
         out += KeyBlock(key);
     for (const std::string& strName : subKeyNames)
-        out += key.strPath + "\\" + strName + "\n";
+        out += EscapeForDisplay(key.strPath + "\\" + strName) + "\n";
     return out;
 }
 
@@ -123,5 +125,5 @@ std::string FormatQueryMatches(const std::vector<CRegFileKey>& keys, bool bSearc
 }
 
 std::string FormatQueryUnsetDefault(const std::string& strPath) {
-    return "\n" + strPath + "\n" + kIndent + "(Default)" + kGap + "REG_SZ" + kGap + "(value not set)\n\n";
+    return "\n" + EscapeForDisplay(strPath) + "\n" + kIndent + "(Default)" + kGap + "REG_SZ" + kGap + "(value not set)\n\n";
 }

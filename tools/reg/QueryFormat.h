@@ -10,7 +10,7 @@
 // REG_SZ, REG_DWORD ...; types without a name as 0x-hex.
 std::string RegTypeName(DWORD dwType);
 
-// Data as query shows them: text up to its NUL, REG_MULTI_SZ joined with \0, REG_DWORD as 0x-hex,
+// Data as query shows them (control characters escaped, see EscapeForDisplay): text up to its NUL, REG_MULTI_SZ joined with \0, REG_DWORD as 0x-hex,
 // everything else as upper-case hex bytes without blanks.
 std::string FormatQueryData(DWORD dwType, const std::string& data);
 

@@ -27,40 +27,39 @@ bool DecodeUtf16(std::string_view bytes, std::string& text, CRegParseError& erro
     return true;
 }
 
-bool CheckLine(std::string_view line, bool bUtf8, std::size_t index, CRegParseError& error) {
-    if (line.find('\0') != std::string_view::npos)
-        return Fail(error, index, "the line holds a NUL character.");
-    if (bUtf8 && !IsValidUtf8(line))
-        return Fail(error, index, "the text is not valid UTF-8 (save the file as UTF-8 or as UTF-16).");
-    return true;
-}
-
 } // namespace
 
-bool SplitRegFileLines(std::string_view bytes, std::vector<std::string>& lines, CRegParseError& error) {
-    std::string text;
+bool CRegFileLines::Open(std::string_view bytes, CRegParseError& error) {
     const bool bUtf16 = bytes.substr(0, 2) == kBomUtf16Le;
     if (bytes.substr(0, 2) == kBomUtf16Be)
         return Fail(error, 0,
                     "UTF-16 big-endian files are not supported; save the file as UTF-16LE or UTF-8.");
-    if (bUtf16 && !DecodeUtf16(bytes.substr(2), text, error))
+    if (bUtf16 && !DecodeUtf16(bytes.substr(2), m_decoded, error))
         return false;
-    if (!bUtf16)
-        text = bytes.substr(bytes.substr(0, 3) == kBomUtf8 ? 3 : 0);
-    lines.clear();
-    std::size_t start = 0;
-    // A final line break ends the last line; it doesn't start another one.
-    while (start < text.size() || (start == 0 && text.empty())) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string_view line = std::string_view(text).substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (!CheckLine(line, !bUtf16, lines.size(), error))
-            return false;
-        lines.emplace_back(line);
-        start = end + 1;
-    }
+    m_text = bUtf16 ? std::string_view(m_decoded) : bytes.substr(bytes.substr(0, 3) == kBomUtf8 ? 3 : 0);
+    m_bUtf8 = !bUtf16;
+    m_next = 0;
+    m_nLine = 0;
+    return true;
+}
+
+// A final line break ends the last line; it doesn't start another one. An empty file is one empty
+// line.
+bool CRegFileLines::Next(std::string_view& line, CRegParseError& error) {
+    if (m_next >= m_text.size() && !(m_next == 0 && m_nLine == 0))
+        return false;
+    std::size_t end = m_text.find('\n', m_next);
+    if (end == std::string_view::npos)
+        end = m_text.size();
+    line = m_text.substr(m_next, end - m_next);
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    m_next = end + 1;
+    if (line.find('\0') != std::string_view::npos)
+        return Fail(error, static_cast<std::size_t>(m_nLine), "the line holds a NUL character.");
+    if (m_bUtf8 && !IsValidUtf8(line))
+        return Fail(error, static_cast<std::size_t>(m_nLine),
+                    "the text is not valid UTF-8 (save the file as UTF-8 or as UTF-16).");
+    ++m_nLine;
     return true;
 }

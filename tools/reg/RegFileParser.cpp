@@ -37,15 +37,15 @@ bool IsBlankOrComment(std::string_view rest) {
 
 class CRegFileParser {
   public:
-    CRegFileParser(std::vector<std::string> lines, CRegFile& file, CRegParseError& error)
-        : m_lines(std::move(lines)), m_file(file), m_error(error) {}
+    CRegFileParser(CRegFileLines& lines, CRegFile& file, CRegParseError& error)
+        : m_lines(lines), m_file(file), m_error(error) {}
 
     bool Parse();
 
   private:
     bool Fail(std::string strMessage) { return FailAt(LineNumber(), std::move(strMessage)); }
     bool FailAt(int nLine, std::string strMessage);
-    bool ParseHeader();
+    bool ParseHeader(std::string_view line);
     bool ParseLine(std::string_view line);
     bool ParseKey(std::string_view line);
     bool ParseValue(std::string_view line);
@@ -57,10 +57,9 @@ class CRegFileParser {
     bool ParseHexType(std::string_view& rest, DWORD& dwType);
     bool ReadHexLines(std::string_view rest, std::string& bytes);
     bool ToStoreText(CRegFileValue& value);
-    int LineNumber() const { return static_cast<int>(m_index) + 1; }
+    int LineNumber() const { return m_lines.LineNumber(); }
 
-    std::vector<std::string> m_lines;
-    std::size_t m_index = 0;
+    CRegFileLines& m_lines;
     bool m_bUnicode = false; // the current format: text in hex(N) data is UTF-16LE
     CRegFile& m_file;
     CRegParseError& m_error;
@@ -72,18 +71,20 @@ bool CRegFileParser::FailAt(int nLine, std::string strMessage) {
     return false;
 }
 
+// A line the reader refuses sets the error's line; the end of the file leaves it 0.
 bool CRegFileParser::Parse() {
-    if (!ParseHeader())
+    std::string_view line;
+    if (!m_lines.Next(line, m_error) || !ParseHeader(line))
         return false;
-    for (m_index = 1; m_index < m_lines.size(); ++m_index) {
-        if (!ParseLine(m_lines[m_index]))
+    while (m_lines.Next(line, m_error)) {
+        if (!ParseLine(line))
             return false;
     }
-    return true;
+    return m_error.nLine == 0;
 }
 
-bool CRegFileParser::ParseHeader() {
-    const std::string_view header = m_lines.empty() ? std::string_view() : Trim(m_lines[0]);
+bool CRegFileParser::ParseHeader(std::string_view line) {
+    const std::string_view header = Trim(line);
     m_bUnicode = header == kHeader5;
     if (m_bUnicode || header == kHeader4)
         return true;
@@ -120,6 +121,8 @@ bool CRegFileParser::ParseKey(std::string_view line) {
         return Fail(strError);
     if (key.bDelete && path.IsRoot())
         return Fail("a root key can't be deleted.");
+    if (!key.bDelete && !CheckNewName(path.strSubKey, "key", strError))
+        return Fail(strError);
     key.strPath = path.FullPath();
     m_file.keys.push_back(std::move(key));
     return true;
@@ -140,6 +143,9 @@ bool CRegFileParser::ParseValue(std::string_view line) {
         return Fail("expected \"=\" after the value name.");
     if (!ParseData(TrimLeft(rest.substr(1)), value))
         return false;
+    std::string strError;
+    if (!value.bDelete && !CheckNewName(value.strName, "value", strError))
+        return FailAt(value.nLine, strError);
     m_file.keys.back().values.push_back(std::move(value));
     return true;
 }
@@ -239,9 +245,11 @@ bool CRegFileParser::ReadHexLines(std::string_view rest, std::string& bytes) {
         if (!bContinues)
             return true;
         do {
-            if (++m_index == m_lines.size())
-                return FailAt(nFirstLine, "the value's hex data end with \"\\\" but the file ends there.");
-            rest = TrimLeft(m_lines[m_index]);
+            if (!m_lines.Next(rest, m_error))
+                return m_error.nLine != 0 ? false
+                                          : FailAt(nFirstLine, "the value's hex data end with \"\\\" but the "
+                                                               "file ends there.");
+            rest = TrimLeft(rest);
         } while (!rest.empty() && rest.front() == ';');
     }
 }
@@ -260,11 +268,12 @@ bool CRegFileParser::ToStoreText(CRegFileValue& value) {
 } // namespace
 
 bool ParseRegFile(std::string_view bytes, CRegFile& file, CRegParseError& error) {
-    std::vector<std::string> lines;
-    if (!SplitRegFileLines(bytes, lines, error))
+    error = CRegParseError();
+    CRegFileLines lines;
+    if (!lines.Open(bytes, error))
         return false;
     CRegFile parsed;
-    if (!CRegFileParser(std::move(lines), parsed, error).Parse())
+    if (!CRegFileParser(lines, parsed, error).Parse())
         return false;
     file = std::move(parsed);
     return true;

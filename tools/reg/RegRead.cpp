@@ -41,11 +41,14 @@ LONG ReadData(HKEY hKey, const std::string& strName, DWORD& dwType, std::string&
     }
 }
 
-CKeyPath ChildPath(const CKeyPath& parent, const std::string& strName) {
-    CKeyPath child = parent;
-    child.strSubKey = parent.IsRoot() ? strName : parent.strSubKey + "\\" + strName;
-    return child;
-}
+// One key of the walk: its handle (owned unless it is the top key), its subkeys and the next to visit.
+struct CLevel {
+    HKEY hKey = nullptr;
+    bool bOwned = false;
+    std::size_t nKey = 0; // its entry in the result
+    std::vector<std::string> names;
+    std::size_t nNext = 0;
+};
 
 } // namespace
 
@@ -54,21 +57,31 @@ LONG ReadValue(HKEY hKey, const std::string& strName, CRegFileValue& value) {
     return ReadData(hKey, strName, value.dwType, value.data);
 }
 
+// Name, type and data in one call per value; a buffer that is too small grows and the call repeats.
 LONG ReadValues(HKEY hKey, std::vector<CRegFileValue>& values) {
     values.clear();
-    for (DWORD dwIndex = 0;; ++dwIndex) {
-        std::string strName;
-        LONG status = EnumName(
-            [&](LPSTR pszName, LPDWORD pcchName) {
-                return RegEnumValueA(hKey, dwIndex, pszName, pcchName, nullptr, nullptr, nullptr, nullptr);
-            },
-            strName);
+    std::string name(kFirstNameSize, '\0');
+    std::string data(256, '\0');
+    for (DWORD dwIndex = 0;;) {
+        DWORD cchName = static_cast<DWORD>(name.size());
+        DWORD cbData = static_cast<DWORD>(data.size());
+        DWORD dwType = 0;
+        const LONG status = RegEnumValueA(hKey, dwIndex, name.data(), &cchName, nullptr, &dwType,
+                                          reinterpret_cast<LPBYTE>(data.data()), &cbData);
         if (status == ERROR_NO_MORE_ITEMS)
             return ERROR_SUCCESS;
-        if (status == ERROR_SUCCESS)
-            status = ReadValue(hKey, strName, values.emplace_back());
+        if (status == ERROR_MORE_DATA && cbData > data.size()) {
+            data.resize(cbData);
+            continue;
+        }
+        if (status == ERROR_MORE_DATA && name.size() < kMaxNameSize) {
+            name.resize(name.size() * 2);
+            continue;
+        }
         if (status != ERROR_SUCCESS)
             return status;
+        values.push_back({std::string(name.data(), cchName), false, dwType, std::string(data.data(), cbData), 0});
+        ++dwIndex;
     }
 }
 
@@ -89,37 +102,37 @@ LONG ReadSubKeyNames(HKEY hKey, std::vector<std::string>& names) {
     }
 }
 
-// Depth first with an explicit stack, so that a very deep tree can't exhaust the call stack.
-LONG ListTree(const CKeyPath& top, std::vector<CKeyPath>& paths) {
-    paths.clear();
-    std::vector<CKeyPath> pending = {top};
-    while (!pending.empty()) {
-        paths.push_back(std::move(pending.back()));
-        pending.pop_back();
-        CKeyHandle key;
-        std::vector<std::string> names;
-        LONG status = key.Open(paths.back(), KEY_READ);
-        if (status == ERROR_SUCCESS)
-            status = ReadSubKeyNames(key.Get(), names);
-        if (status != ERROR_SUCCESS)
-            return status;
-        for (auto it = names.rbegin(); it != names.rend(); ++it)
-            pending.push_back(ChildPath(paths.back(), *it));
-    }
-    return ERROR_SUCCESS;
-}
-
+// Depth first with an explicit stack, so that a deep tree can't exhaust the call stack.
 LONG ReadTree(const CKeyPath& top, std::vector<CRegFileKey>& keys) {
-    std::vector<CKeyPath> paths;
-    LONG status = ListTree(top, paths);
     keys.clear();
-    for (std::size_t i = 0; status == ERROR_SUCCESS && i < paths.size(); ++i) {
-        CKeyHandle key;
-        CRegFileKey& entry = keys.emplace_back();
-        entry.strPath = paths[i].FullPath();
-        status = key.Open(paths[i], KEY_READ);
+    std::vector<CLevel> stack;
+    auto enter = [&](HKEY hKey, bool bOwned, std::string strPath) {
+        stack.push_back({hKey, bOwned, keys.size(), {}, 0});
+        keys.push_back({std::move(strPath), false, {}, 0});
+        const LONG status = ReadValues(hKey, keys.back().values);
+        return status != ERROR_SUCCESS ? status : ReadSubKeyNames(hKey, stack.back().names);
+    };
+    CKeyHandle topKey;
+    LONG status = topKey.Open(top, KEY_READ);
+    if (status == ERROR_SUCCESS)
+        status = enter(topKey.Get(), false, top.FullPath());
+    while (status == ERROR_SUCCESS && !stack.empty()) {
+        CLevel& level = stack.back();
+        if (level.nNext == level.names.size()) {
+            if (level.bOwned)
+                RegCloseKey(level.hKey);
+            stack.pop_back();
+            continue;
+        }
+        const std::string& strName = level.names[level.nNext++];
+        HKEY hChild = nullptr;
+        status = RegOpenKeyExA(level.hKey, strName.c_str(), 0, KEY_READ, &hChild);
         if (status == ERROR_SUCCESS)
-            status = ReadValues(key.Get(), entry.values);
+            status = enter(hChild, true, keys[level.nKey].strPath + "\\" + strName);
+    }
+    for (const CLevel& level : stack) {
+        if (level.bOwned)
+            RegCloseKey(level.hKey);
     }
     return status;
 }

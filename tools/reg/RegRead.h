@@ -18,8 +18,7 @@ LONG ReadValues(HKEY hKey, std::vector<CRegFileValue>& values);
 // The names of the direct subkeys in the registry's enumeration order.
 LONG ReadSubKeyNames(HKEY hKey, std::vector<std::string>& names);
 
-// The key and every key below it, parents before children and siblings in enumeration order.
-LONG ListTree(const CKeyPath& top, std::vector<CKeyPath>& paths);
-
-// The same keys with their values, paths spelled in full ("HKEY_CLASSES_ROOT\...").
+// The key and every key below it with their values, parents before children and siblings in
+// enumeration order, paths spelled in full ("HKEY_CLASSES_ROOT\..."). Each key is opened below its
+// parent's handle, so that the work grows with the size of the tree, not with its size times its depth.
 LONG ReadTree(const CKeyPath& top, std::vector<CRegFileKey>& keys);

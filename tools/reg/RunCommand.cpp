@@ -8,7 +8,8 @@
 int RunCommand(const CRegArguments& args) {
     const LONG status = vexor::registry::checkStore();
     if (status != ERROR_SUCCESS)
-        return ReportError(DescribeStatus(status));
+        return ReportError(DescribeFailure(std::string("open the registry store for ") + OperationName(args.eOperation),
+                                           status));
     switch (args.eOperation) {
     case ERegOperation::Query:
         return RunQuery(args);

@@ -1,5 +1,7 @@
 #include "tools/reg/Status.h"
 
+#include "tools/reg/TextUtil.h"
+
 #include "platform/registry/store.h"
 
 namespace {
@@ -25,6 +27,10 @@ const char* StatusSentence(LONG status) {
         return "The registry store could not be written.";
     case ERROR_NOT_ENOUGH_MEMORY:
         return "Not enough memory.";
+    case ERROR_KEY_DELETED:
+        return "The key was deleted by another program meanwhile.";
+    case ERROR_INVALID_HANDLE:
+        return "The key is no longer open (the registry store was closed meanwhile).";
     default:
         return nullptr;
     }
@@ -45,6 +51,12 @@ std::string DescribeStatus(LONG status) {
         return strStore;
     const char* pszSentence = StatusSentence(status);
     std::string strText =
-        pszSentence ? pszSentence : "The registry reported status " + std::to_string(status) + ".";
+        pszSentence ? pszSentence
+                    : "The registry failed for a reason it did not name (Windows error code " +
+                          std::to_string(status) + ").";
     return strStore.empty() ? strText : strText + " " + strStore;
+}
+
+std::string DescribeFailure(const std::string& strAction, LONG status) {
+    return "Cannot " + EscapeForDisplay(strAction) + ": " + DescribeStatus(status);
 }

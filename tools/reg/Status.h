@@ -7,3 +7,7 @@
 #include <string>
 
 std::string DescribeStatus(LONG status);
+
+// "Cannot <action>: <sentence>": every failure names what was being done, to which key or file, and
+// why. strAction is shown escaped (see EscapeForDisplay), as names may hold anything.
+std::string DescribeFailure(const std::string& strAction, LONG status);

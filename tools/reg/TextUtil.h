@@ -13,3 +13,8 @@ int HexDigitValue(char c);
 
 // Two lower-case hex digits for each byte.
 std::string HexByte(unsigned char byte);
+
+// Text as it may be shown on a terminal: control characters (C0, DEL and C1) and bytes that are not
+// UTF-8 become \xHH, one per byte, so that no name or data can fake output lines or drive the
+// terminal. Everything else, backslashes included, stays as it is.
+std::string EscapeForDisplay(std::string_view text);

@@ -6,10 +6,14 @@
 #include "tools/reg/Usage.h"
 
 #include <cstdio>
+#include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
     const std::vector<std::string> words(argv + 1, argv + argc);
     CRegArguments args;
     std::string strError;
@@ -26,4 +30,21 @@ int main(int argc, char** argv) {
         return 0;
     }
     return RunCommand(args);
+}
+
+} // namespace
+
+// No failure may end the tool without a message: what escapes the operations (memory running out,
+// above all) is reported here, and the store's open transaction rolls back as the process ends.
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        return ReportError("Not enough memory for this operation; nothing was changed.");
+    } catch (const std::exception& error) {
+        return ReportError(std::string("The operation failed unexpectedly (") + error.what() +
+                           "); nothing was changed.");
+    } catch (...) {
+        return ReportError("The operation failed unexpectedly; nothing was changed.");
+    }
 }

@@ -6,6 +6,17 @@
 
 namespace vexor::registry::detail {
 
+namespace {
+
+// SQLite counts BEGIN and COMMIT as read-only statements, but a commit that fails (a full disk) failed
+// to write, and the message must say so.
+bool writes(sqlite3_stmt* statement) {
+    const std::string_view sql = sqlite3_sql(statement);
+    return !sqlite3_stmt_readonly(statement) || sql.rfind("COMMIT", 0) == 0 || sql.rfind("BEGIN IMMEDIATE", 0) == 0;
+}
+
+} // namespace
+
 Connection::~Connection() {
     close();
 }
@@ -102,8 +113,8 @@ bool Query::next() {
     if (rc == SQLITE_ROW)
         return true;
     if (rc != SQLITE_DONE)
-        m_status = statementFailed(databaseFailure(rc, sqlite3_errmsg(sqlite3_db_handle(m_statement)),
-                                                   !sqlite3_stmt_readonly(m_statement)));
+        m_status = statementFailed(
+            databaseFailure(rc, sqlite3_errmsg(sqlite3_db_handle(m_statement)), writes(m_statement)));
     return false;
 }
 

@@ -5,10 +5,15 @@
 
 #include <sqlite3.h>
 
+#include <cctype>
 #include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,34 +56,132 @@ int buildStore(const std::string& path) {
     return rc == SQLITE_OK ? closed : rc;
 }
 
+// Every folder it creates is the user's alone, whatever the umask: the store holds passwords in plain
+// text. Folders that exist already are left as they are.
 LONG makeFolder(const std::filesystem::path& folder, std::string& reason) {
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (!error)
+    std::filesystem::path built;
+    for (const std::filesystem::path& part : folder) {
+        built /= part;
+        if (mkdir(built.c_str(), 0700) == 0) {
+            chmod(built.c_str(), 0700);
+        } else if (errno != EEXIST) {
+            reason = "can't be created: its folder " + built.string() + " could not be made (" +
+                     errnoText(errno) + ")";
+            return statusForErrno(errno);
+        }
+    }
+    return ERROR_SUCCESS;
+}
+
+std::string userName(uid_t uid) {
+    const passwd* entry = getpwuid(uid);
+    return (entry && entry->pw_name ? std::string(entry->pw_name) + " " : std::string()) + "(uid " +
+           std::to_string(uid) + ")";
+}
+
+std::string modeText(mode_t mode) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04o", static_cast<unsigned>(mode & 07777));
+    return text;
+}
+
+// Only this user and root may own what the store reads: anyone else could put accounts into it.
+bool trustedOwner(uid_t owner) {
+    return owner == geteuid() || owner == 0;
+}
+
+bool othersMayWrite(mode_t mode) {
+    return (mode & (S_IWGRP | S_IWOTH)) != 0;
+}
+
+// The log and shared-memory files SQLite keeps beside the store carry committed changes: whoever
+// may plant or change them changes the store. They must be plain files of the store's owner.
+LONG inspectCompanion(const std::string& store, const struct stat& storeInfo, const char* suffix,
+                      std::string& reason) {
+    const std::string path = store + suffix;
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT)
+            return ERROR_SUCCESS;
+        reason = "can't be used: its file " + path + " can't be reached (" + errnoText(errno) + ")";
+        return ERROR_ACCESS_DENIED;
+    }
+    const std::string prefix = "can't be used: its file " + path;
+    if (S_ISLNK(info.st_mode))
+        reason = prefix + " is a symbolic link, which the store never follows";
+    else if (!S_ISREG(info.st_mode))
+        reason = prefix + " is not a plain file";
+    else if (info.st_uid != storeInfo.st_uid)
+        reason = prefix + " belongs to " + userName(info.st_uid) + ", not to the store's owner " +
+                 userName(storeInfo.st_uid);
+    else if (othersMayWrite(info.st_mode))
+        reason = prefix + " may be written by other users (mode " + modeText(info.st_mode) + ")";
+    else
         return ERROR_SUCCESS;
-    reason = "its folder could not be created (" + error.message() + ")";
-    return statusForErrno(error.value());
+    return ERROR_ACCESS_DENIED;
+}
+
+// A symbolic link in the store's place is followed only when this user or root made it: then it was
+// put there on purpose. One that another user made (in a shared folder such as /tmp) is refused.
+LONG resolveLink(const std::string& path, const struct stat& linkInfo, std::string& target,
+                 std::string& reason) {
+    if (!trustedOwner(linkInfo.st_uid)) {
+        reason = "can't be used: it is a symbolic link made by " + userName(linkInfo.st_uid) +
+                 ", which the store never follows";
+        return ERROR_ACCESS_DENIED;
+    }
+    char resolved[PATH_MAX];
+    if (!realpath(path.c_str(), resolved)) {
+        reason = "can't be used: it is a symbolic link to a file that can't be reached (" +
+                 errnoText(errno) + ")";
+        return ERROR_ACCESS_DENIED;
+    }
+    target = resolved;
+    return ERROR_SUCCESS;
 }
 
 } // namespace
 
 bool fileExists(const std::string& path) {
-    return access(path.c_str(), F_OK) == 0;
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0;
 }
 
-LONG inspectStoreFile(const std::string& path, std::string& reason) {
+LONG inspectStoreFile(const std::string& path, std::string& reason, std::string& target) {
     struct stat info {};
-    if (stat(path.c_str(), &info) != 0) {
+    target = path;
+    if (lstat(path.c_str(), &info) != 0) {
         if (errno == ENOENT)
             return ERROR_FILE_NOT_FOUND;
         reason = "can't be reached (" + errnoText(errno) + ")";
         return ERROR_ACCESS_DENIED;
     }
+    if (S_ISLNK(info.st_mode)) {
+        if (const LONG status = resolveLink(path, info, target, reason))
+            return status;
+        if (stat(target.c_str(), &info) != 0) {
+            reason = "can't be reached (" + errnoText(errno) + ")";
+            return ERROR_ACCESS_DENIED;
+        }
+    }
     if (!S_ISREG(info.st_mode)) {
         reason = "is not a file";
         return ERROR_BADDB;
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (!trustedOwner(info.st_uid)) {
+        reason = "can't be used: it belongs to " + userName(info.st_uid) + ", neither to this user nor to root";
+        return ERROR_ACCESS_DENIED;
+    }
+    if (othersMayWrite(info.st_mode)) {
+        reason = "can't be used: other users may write it (mode " + modeText(info.st_mode) +
+                 "); make it private with chmod go-w";
+        return ERROR_ACCESS_DENIED;
+    }
+    for (const char* suffix : {"-wal", "-shm"}) {
+        if (const LONG status = inspectCompanion(target, info, suffix, reason))
+            return status;
+    }
+    const int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         reason = "can't be read (" + errnoText(errno) + ")";
         return ERROR_ACCESS_DENIED;
@@ -92,6 +195,28 @@ LONG inspectStoreFile(const std::string& path, std::string& reason) {
         return ERROR_BADDB;
     }
     return ERROR_SUCCESS;
+}
+
+ReadOnlyOpen readOnlyOpen(const std::string& target) {
+    struct stat info {};
+    if (stat(target.c_str(), &info) != 0 || info.st_uid == geteuid())
+        return ReadOnlyOpen::Plain;
+    const bool logs = lstat((target + "-wal").c_str(), &info) == 0 && lstat((target + "-shm").c_str(), &info) == 0;
+    return logs ? ReadOnlyOpen::SharedLog : ReadOnlyOpen::Impossible;
+}
+
+std::string sharedLogUri(const std::string& target) {
+    std::string uri = "file:";
+    for (const unsigned char c : target) {
+        if (std::isalnum(c) || std::strchr("/-._~", c)) {
+            uri += static_cast<char>(c);
+        } else {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", c);
+            uri += escaped;
+        }
+    }
+    return uri + "?readonly_shm=1";
 }
 
 bool userMayWrite(const std::string& path) {
@@ -115,10 +240,8 @@ LONG createStoreFile(const std::string& path, std::string& reason) {
         reason = "can't be created (" + errnoText(errno) + ")";
         return statusForErrno(errno);
     }
-    // mkstemp makes the file private; the store gets the mode any new file of the user would get.
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
+    // The store holds passwords in plain text: it is the user's alone, whatever the umask.
+    fchmod(fd, 0600);
     ::close(fd);
     const int rc = buildStore(temporary);
     const int linked = rc == SQLITE_OK ? link(temporary.c_str(), path.c_str()) : 0;

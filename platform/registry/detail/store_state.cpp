@@ -93,11 +93,17 @@ LONG Store::open(const std::string& path) {
     resetConnection();
     m_path = path;
     std::string reason;
-    const LONG status = inspectStoreFile(path, reason);
+    const LONG status = inspectStoreFile(path, reason, m_target);
     if (status == ERROR_FILE_NOT_FOUND)
         return openMissing();
     if (status != ERROR_SUCCESS)
         return markBad(status, reason);
+    m_writable = userMayWrite(m_target);
+    if (!m_writable && readOnlyOpen(m_target) == ReadOnlyOpen::Impossible)
+        return markBad(ERROR_ACCESS_DENIED,
+                       "can't be read by this user: it belongs to another user, and the files " + m_target +
+                           "-wal and " + m_target + "-shm that readers share with its owner are missing "
+                           "(they come back when the owner next opens the store)");
     if (const LONG invalid = validate())
         return invalid;
     return openConnection();
@@ -121,7 +127,7 @@ LONG Store::openMissing() {
 // connection closes) ever writes to a file that turns out not to be a store.
 LONG Store::validate() {
     Connection probe;
-    const int rc = probe.open(m_path, SQLITE_OPEN_READONLY);
+    const int rc = openFile(probe, false);
     if (rc != SQLITE_OK) {
         m_mode = Mode::Closed;
         return fail(ERROR_CANTREAD, "can't be opened (" + std::string(sqlite3_errstr(rc)) + ")");
@@ -144,14 +150,29 @@ LONG Store::validate() {
     return sqliteFailure(check.rc, check.reason.c_str(), false);
 }
 
+int Store::openFile(Connection& connection, bool write) {
+    if (write)
+        return connection.open(m_path, SQLITE_OPEN_READWRITE);
+    if (m_writable || readOnlyOpen(m_target) == ReadOnlyOpen::Plain)
+        return connection.open(m_path, SQLITE_OPEN_READONLY);
+    return connection.open(sharedLogUri(m_target), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+}
+
 LONG Store::openConnection() {
-    m_writable = userMayWrite(m_path);
-    const int rc = m_connection.open(m_path, m_writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY);
+    const int rc = openFile(m_connection, m_writable);
     if (rc != SQLITE_OK) {
         m_mode = Mode::Closed;
         return fail(ERROR_CANTREAD, "can't be opened (" + std::string(sqlite3_errstr(rc)) + ")");
     }
     sqlite3_busy_timeout(m_connection.raw(), busyTimeoutMilliseconds());
+    // The -wal and -shm files stay when the last writer closes the store, so that users who may read
+    // it but not write it can share them (see readOnlyOpen); the log is emptied then, so that the
+    // file itself holds every commit.
+    int keep = 1;
+    if (m_writable) {
+        sqlite3_file_control(m_connection.raw(), "main", SQLITE_FCNTL_PERSIST_WAL, &keep);
+        sqlite3_exec(m_connection.raw(), "PRAGMA journal_size_limit = 0", nullptr, nullptr, nullptr);
+    }
     // A save rewrites the whole account store in one transaction; with SQLite's default cache of 2 MB
     // a large one spills pages to the log and reads them back again and again. The cache only grows
     // as far as the database needs.
@@ -186,6 +207,8 @@ LONG Store::sqliteFailure(int rc, const char* detail, bool writing) {
         return fail(ERROR_ACCESS_DENIED, "can't be written by this user");
     case SQLITE_NOMEM:
         return fail(ERROR_NOT_ENOUGH_MEMORY, "ran out of memory");
+    case SQLITE_FULL:
+        return fail(ERROR_CANTWRITE, "could not be written: the disk is full; nothing was changed");
     case SQLITE_TOOBIG:
         return fail(ERROR_INVALID_PARAMETER, "can't hold data that large");
     default:

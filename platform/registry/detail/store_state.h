@@ -74,6 +74,7 @@ class Store {
     LONG openMissing();
     LONG validate();
     LONG openConnection();
+    int openFile(Connection& connection, bool write);
     LONG markBad(LONG status, const std::string& what);
     LONG createFile();
     LONG beginImmediate();
@@ -84,6 +85,7 @@ class Store {
 
     Mode m_mode = Mode::Closed;
     std::string m_path;
+    std::string m_target; // the file itself: m_path, or where the link at m_path leads
     bool m_writable = false;
     LONG m_badStatus = ERROR_SUCCESS;
     std::string m_lastError;

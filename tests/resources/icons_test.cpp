@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <set>
 #include <span>
@@ -73,37 +74,27 @@ TEST(PngReader, RefusesWhatIsNotAWholePng) {
     EXPECT_FALSE(readPngHeader(notPng));
 }
 
-TEST(Icons, EveryImageIsAWholeRgbaPngOfItsDeclaredSize) {
-    for (int id : {IDR_MAINFRAME, IDI_PADLOCK, IDI_USERS}) {
+// Windows picks an icon's image by size: each icon has the sizes it asks for, one image each, and every
+// image is a whole square PNG of its declared size with 8-bit RGBA.
+TEST(Icons, EachIconHasTheSizesWindowsAsksForAsWholeRgbaPngs) {
+    const std::map<int, std::set<int>> expected{
+        {IDR_MAINFRAME, {16, 32, 48}}, {IDI_PADLOCK, {32}}, {IDI_USERS, {16, 32, 48}}};
+    for (const auto& [id, sizes] : expected) {
         const Icon* icon = findIcon(id);
-        ASSERT_NE(icon, nullptr) << id;
+        ASSERT_TRUE(icon && icon->id == id) << id;
+        std::set<int> seen;
         for (const IconImage& image : icon->images) {
             SCOPED_TRACE("icon " + std::to_string(id) + " at " + std::to_string(image.width) + " px");
+            EXPECT_TRUE(seen.insert(image.width).second) << "two images of one size";
             ASSERT_NE(image.png, nullptr);
             const std::optional<PngHeader> header = readPngHeader(bytes(image));
             ASSERT_TRUE(header) << "not a whole PNG";
+            EXPECT_EQ(image.height, image.width);
             EXPECT_EQ(header->width, std::uint32_t(image.width));
             EXPECT_EQ(header->height, std::uint32_t(image.height));
             EXPECT_EQ(header->bitDepth, 8);
             EXPECT_EQ(header->colourType, 6) << "32-bit colour with alpha";
         }
+        EXPECT_EQ(seen, sizes);
     }
-}
-
-// Windows picks an icon's image by size; two images of one size would leave one unused.
-TEST(Icons, EachIconHasTheSizesWindowsAsksFor) {
-    const auto sizes = [](int id) {
-        std::set<int> result;
-        const Icon* icon = findIcon(id);
-        if (!icon)
-            return result;
-        for (const IconImage& image : icon->images) {
-            EXPECT_EQ(image.width, image.height) << id;
-            EXPECT_TRUE(result.insert(image.width).second) << "icon " << id << " has two " << image.width;
-        }
-        return result;
-    };
-    EXPECT_EQ(sizes(IDR_MAINFRAME), (std::set<int>{16, 32, 48}));
-    EXPECT_EQ(sizes(IDI_PADLOCK), std::set<int>{32});
-    EXPECT_EQ(sizes(IDI_USERS), (std::set<int>{16, 32, 48}));
 }

@@ -21,7 +21,7 @@ constexpr std::array kKeys{
     ControlTemplate{kDisabledEdit, ControlClass::Edit, "", 50, 20, 100, 12, kEdit | WS_DISABLED, 0, 0},
     ControlTemplate{kHiddenEdit, ControlClass::Edit, "", 50, 35, 100, 12, WS_CHILD | WS_BORDER | WS_TABSTOP, 0, 0},
     ControlTemplate{kRememberCheck, ControlClass::Button, "&Merken", 5, 50, 80, 10, kChild | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 0},
-    ControlTemplate{kDeleteButton, ControlClass::Button, "&L\xC3\xB6schen", 5, 100, 50, 14, kChild | WS_TABSTOP, 0, 0},
+    ControlTemplate{kDeleteButton, ControlClass::Button, "&L\xC3\xB6schen", 5, 100, 50, 14, kChild | WS_GROUP | WS_TABSTOP, 0, 0},
     ControlTemplate{kNoTabStopEdit, ControlClass::Edit, "", 50, 65, 100, 12, kChild | WS_BORDER | ES_AUTOHSCROLL, 0, 0},
     ControlTemplate{-1, ControlClass::Static, "&\xC3\x9C" "brig:", 5, 82, 40, 8, kChild | WS_GROUP, 0, 0},
     ControlTemplate{kPasswordEdit, ControlClass::Edit, "", 50, 80, 100, 12, kEdit | ES_PASSWORD, 0, 0},

@@ -6,7 +6,7 @@
 namespace vexor::test {
 
 enum TemplateId {
-    kKeysDialog = 9001,     // default button, mnemonics, tab order with disabled and hidden controls
+    kKeysDialog = 9001,     // default button, mnemonics, tab order with disabled and hidden controls, labels
     kNoDefaultDialog = 9002, // no BS_DEFPUSHBUTTON: Enter means IDOK
     kComboDialog = 9003,
     kListDialog = 9004,

@@ -73,12 +73,5 @@ TEST(ProgramDialogLayout, EveryTextIsWholeAndDrawnWithGlyphsTheFontHas) {
     });
 }
 
-TEST(ProgramDialogLayout, TheDialogFontIsAnInstalledFaceThatFitsMsShellDlg) {
-    const QFont font = ui::qt::dialogFont("MS Shell Dlg", 8);
-    EXPECT_EQ(font.pointSize(), 8);
-    // "Kennwort:" has 34 dialog units in the login dialog: the face must not be wider than that.
-    EXPECT_LE(QFontMetrics(font).horizontalAdvance(QStringLiteral("Kennwort:")), ui::qt::duToPxX(34));
-}
-
 } // namespace
 } // namespace vexor::test

@@ -12,7 +12,6 @@ enum TemplateId {
     kListDialog = 9004,
     kOuterDialog = 9005,    // opens kInnerDialog
     kInnerDialog = 9006,    // shows a message box
-    kCheckDialog = 9007,
     kMissingTemplate = 9999,
 };
 
@@ -33,7 +32,6 @@ enum ControlId {
     kList = 400,
     kOpenButton = 500,
     kReportButton = 600,
-    kUserCheck = 700,
 };
 
 const res::DialogTemplate* findTestTemplate(int id);

@@ -11,6 +11,8 @@
 #include <QAccessible>
 
 #include <map>
+#include <string>
+#include <vector>
 
 namespace vexor::test {
 namespace {
@@ -77,13 +79,10 @@ using AccessibilityTest = LayerTest;
 TEST_F(AccessibilityTest, TheNearestStaticBeforeAControlNamesItUntilAGroupStarts) {
     TestDialog dialog(kKeysDialog);
     run(dialog, [&](DialogDriver& d) {
-        const std::pair<int, std::string> names[] = {{kNameEdit, "Name:"},
-                                                     {kHiddenEdit, "Name:"},
-                                                     {kNoTabStopEdit, ""},
-                                                     {kPasswordEdit, "\u00DCbrig:"},
-                                                     {kReadOnlyEdit, "\u00DCbrig:"}};
-        for (const auto& [id, name] : names)
-            EXPECT_EQ(nameOf(d.control(id)), name) << id;
+        const std::vector<std::string> names{nameOf(d.control(kNameEdit)), nameOf(d.control(kHiddenEdit)),
+                                     nameOf(d.control(kNoTabStopEdit)), nameOf(d.control(kPasswordEdit)),
+                                     nameOf(d.control(kReadOnlyEdit))};
+        EXPECT_EQ(names, (std::vector<std::string>{"Name:", "Name:", "", "\u00DCbrig:", "\u00DCbrig:"}));
         EXPECT_FALSE(offered(*d.window(), d.control(kHiddenEdit)));
         dialog.GetDlgItem(kHiddenEdit)->ShowWindow(SW_SHOW);
         EXPECT_TRUE(offered(*d.window(), d.control(kHiddenEdit)));

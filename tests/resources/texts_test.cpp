@@ -9,12 +9,12 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
-#include <algorithm>
 
 using namespace vexor::res;
 
@@ -48,7 +48,8 @@ TEST(ProgramTexts, EveryTextIsGermanWithRealLineBreaks) {
     for (const DialogTemplate* dlg : allDialogs()) {
         texts.emplace_back("dialog " + std::to_string(dlg->id), dlg->caption);
         for (const ControlTemplate& c : dlg->controls)
-            texts.emplace_back("dialog " + std::to_string(dlg->id) + " control " + std::to_string(c.id), c.text);
+            texts.emplace_back("dialog " + std::to_string(dlg->id) + " control " + std::to_string(c.id),
+                               c.text);
     }
     for (int id : {IDS_PROTECT_SWITCH, IDS_SETPASSWORD_CAPTION})
         texts.emplace_back("string " + std::to_string(id), findString(id));

@@ -61,9 +61,10 @@ TEST(ProgramDialogAccessibility, EveryControlIsNamedAfterItsLabelOrTextAndDecora
                 continue;
             const auto label = kLabelled.find({tpl.id, c.id});
             labelled += label != kLabelled.end();
-            const std::string name = label != kLabelled.end()
-                                         ? label->second
-                                         : ui::qt::withoutMnemonics(ui::qt::fromProgram(c.text)).toStdString();
+            const std::string name =
+                label != kLabelled.end()
+                    ? label->second
+                    : ui::qt::withoutMnemonics(ui::qt::fromProgram(c.text)).toStdString();
             EXPECT_FALSE(name.empty());
             EXPECT_EQ(nameOf(control.widget), name);
         }
@@ -79,9 +80,9 @@ using AccessibilityTest = LayerTest;
 TEST_F(AccessibilityTest, TheNearestStaticBeforeAControlNamesItUntilAGroupStarts) {
     TestDialog dialog(kKeysDialog);
     run(dialog, [&](DialogDriver& d) {
-        const std::vector<std::string> names{nameOf(d.control(kNameEdit)), nameOf(d.control(kHiddenEdit)),
-                                     nameOf(d.control(kNoTabStopEdit)), nameOf(d.control(kPasswordEdit)),
-                                     nameOf(d.control(kReadOnlyEdit))};
+        const std::vector<std::string> names{
+            nameOf(d.control(kNameEdit)), nameOf(d.control(kHiddenEdit)), nameOf(d.control(kNoTabStopEdit)),
+            nameOf(d.control(kPasswordEdit)), nameOf(d.control(kReadOnlyEdit))};
         EXPECT_EQ(names, (std::vector<std::string>{"Name:", "Name:", "", "\u00DCbrig:", "\u00DCbrig:"}));
         EXPECT_FALSE(offered(*d.window(), d.control(kHiddenEdit)));
         dialog.GetDlgItem(kHiddenEdit)->ShowWindow(SW_SHOW);

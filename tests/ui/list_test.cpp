@@ -85,8 +85,9 @@ TEST_F(ListTest, WidthZeroHidesAColumnForGoodAndIndexesOutOfRangeAreRefused) {
 TEST_F(ListTest, FindItemMatchesTheWholeTextWithoutRegardToCaseAfterTheStart) {
     withList([](CListCtrl& list, DialogDriver&) {
         fill(list, {"Administrator", "\xC3\xA4rger", "Gast", "gast"});
-        const std::tuple<const char*, int, int> cases[] = {
-            {"GAST", -1, 2}, {"GAST", 2, 3}, {"GAST", 3, -1}, {"\xC3\x84RGER", -1, 1}, {"Admin", -1, -1}, {nullptr, -1, -1}};
+        const std::tuple<const char*, int, int> cases[] = {{"GAST", -1, 2},   {"GAST", 2, 3},
+                                                           {"GAST", 3, -1},   {"\xC3\x84RGER", -1, 1},
+                                                           {"Admin", -1, -1}, {nullptr, -1, -1}};
         for (auto [text, start, found] : cases) {
             LVFINDINFO info{LVFI_STRING, text, 0, {}, 0};
             EXPECT_EQ(list.FindItem(&info, start), found) << (text ? text : "null") << " after " << start;

@@ -76,7 +76,8 @@ TEST_F(ModalTest, MessageBoxesShowTheIconOfTheirTypeAndEveryWayOutIsOk) {
     EXPECT_EQ(shown, (std::vector<std::pair<QMessageBox::Icon, qsizetype>>{{QMessageBox::Critical, 1},
                                                                            {QMessageBox::Warning, 1}}));
     ui::qt::setModalHook(previous);
-    for (auto answer : {ModalScript::Answer::Enter, ModalScript::Answer::Escape, ModalScript::Answer::CloseBox}) {
+    for (auto answer :
+         {ModalScript::Answer::Enter, ModalScript::Answer::Escape, ModalScript::Answer::CloseBox}) {
         script.expectMessageBox("A", "a", MB_ICONHAND).thenAnswer(answer);
         EXPECT_EQ(MessageBoxA(nullptr, "a", "A", MB_ICONHAND), IDOK);
     }

@@ -46,7 +46,8 @@ class ComboDialog : public TestDialog {
 
 TEST_F(EditTest, EveryChangeOfTheTextSendsEnChangeTheProgramsTooAndTypedTextComesBackAsUtf8) {
     TestDialog dialog(kKeysDialog);
-    const std::string typed = "J\xC3\xBCrgen Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC";
+    const std::string typed = "J\xC3\xBCrgen Gr\xC3\xB6\xC3\x9F"
+                              "e \xE2\x82\xAC";
     run(dialog, [&](DialogDriver& d) {
         CWnd* edit = dialog.GetDlgItem(kNameEdit);
         d.typeText(kNameEdit, "Ab");
@@ -89,7 +90,8 @@ TEST_F(ComboTest, SortedAddingIgnoresCaseAndTheProgramsSelectionIsSilent) {
         std::vector<std::string> items;
         for (int i = -1; i <= dialog.m_narrow.GetCount(); ++i) // one index out of range at each end
             items.push_back(dialog.m_narrow.GetLBText(i));
-        EXPECT_EQ(items, (std::vector<std::string>{"", "Alpha", "\xC3\x84rger", "beta", "Beta", kLongName, "gamma", ""}));
+        EXPECT_EQ(items, (std::vector<std::string>{"", "Alpha", "\xC3\x84rger", "beta", "Beta", kLongName,
+                                                   "gamma", ""}));
         EXPECT_EQ(dialog.m_narrow.GetCurSel(), CB_ERR);
         EXPECT_EQ(dialog.m_narrow.SetCurSel(2), 2);
         EXPECT_EQ(d.text(kNarrowCombo), "beta");

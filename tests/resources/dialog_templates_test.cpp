@@ -1,4 +1,4 @@
-// What the dialog backends rely on to lay out and address every template.
+// Finding the resources by id, and what the dialog backends rely on in every template.
 #include "resources/resource.h"
 #include "resources/resources.h"
 
@@ -12,56 +12,66 @@
 
 using namespace vexor::res;
 
-namespace {
-
-bool isStatic(const ControlTemplate& c) {
-    return c.cls == ControlClass::Static ||
-           (c.cls == ControlClass::Button && (c.style & BS_TYPEMASK) == BS_GROUPBOX);
-}
-
-} // namespace
-
-TEST(DialogTemplates, ControlIdsAreUniqueWithinADialogAndStaticsAreUnnamed) {
+TEST(ResourceLookup, EveryDialogIsFoundByItsOwnIdAndOtherIdsGiveNullptr) {
+    std::set<int> ids;
     for (const DialogTemplate* dlg : allDialogs()) {
-        SCOPED_TRACE("dialog " + std::to_string(dlg->id));
-        std::set<int> seen;
-        for (const ControlTemplate& c : dlg->controls) {
-            if (isStatic(c)) {
-                EXPECT_EQ(c.id, -1) << "a static the program never addresses: " << c.text;
-                continue;
-            }
-            EXPECT_GT(c.id, 0) << c.text;
-            EXPECT_TRUE(seen.insert(c.id).second) << "control id " << c.id << " twice";
-        }
+        ASSERT_NE(dlg, nullptr);
+        EXPECT_EQ(findDialog(dlg->id), dlg);
+        EXPECT_TRUE(ids.insert(dlg->id).second) << "dialog id " << dlg->id << " twice";
     }
+    EXPECT_EQ(ids, (std::set<int>{IDD_ACCESSMANAGER, IDD_ADDUSER, IDD_ACCESSRIGHTS, IDD_ADDADMIN,
+                                  IDD_SETPASSWORD, IDD_ADMINLOGIN}));
+    // Ids of the other kinds of resource must not be found as this kind.
+    for (int id : {0, -1, 1, 101, 103, IDS_PROTECT_SWITCH, IDR_MAINFRAME, 65535, 1 << 30})
+        EXPECT_EQ(findDialog(id), nullptr) << id;
+    for (int id : {0, -1, 132, 135, IDD_ACCESSMANAGER, IDR_MAINFRAME, 65535})
+        EXPECT_EQ(findString(id), nullptr) << id;
+    for (int id : {0, -1, 129, 136, IDD_ACCESSMANAGER, IDS_PROTECT_SWITCH, 65535})
+        EXPECT_EQ(findIcon(id), nullptr) << id;
 }
 
-TEST(DialogTemplates, EveryControlLiesInsideItsDialog) {
-    for (const DialogTemplate* dlg : allDialogs()) {
-        ASSERT_GT(dlg->cx, 0);
-        ASSERT_GT(dlg->cy, 0);
-        for (const ControlTemplate& c : dlg->controls) {
-            SCOPED_TRACE("dialog " + std::to_string(dlg->id) + ", control " + std::to_string(c.id) + " " +
-                         c.text);
-            EXPECT_GE(c.x, 0);
-            EXPECT_GE(c.y, 0);
-            EXPECT_GT(c.cx, 0);
-            EXPECT_GT(c.cy, 0);
-            EXPECT_LE(c.x + c.cx, dlg->cx);
-            EXPECT_LE(c.y + c.cy, dlg->cy);
-        }
-    }
+// Both captions are loaded from the string table at run time: if a template said something else, the
+// text would change under the user's eyes. The set-password caption is filled with a user name as its
+// only argument: one %s and no other conversion, or a name would be read from where there is none.
+TEST(StringTable, CaptionsMatchTheirTemplatesAndTheFormatTakesOneString) {
+    const DialogTemplate* main = findDialog(IDD_ACCESSMANAGER);
+    const DialogTemplate* setPassword = findDialog(IDD_SETPASSWORD);
+    ASSERT_TRUE(main && setPassword && findString(IDS_PROTECT_SWITCH) && findString(IDS_SETPASSWORD_CAPTION));
+    const auto box = std::ranges::find(main->controls, IDC_PROTECT, &ControlTemplate::id);
+    ASSERT_NE(box, main->controls.end());
+    EXPECT_STREQ(findString(IDS_PROTECT_SWITCH), box->text);
+    const std::string format = findString(IDS_SETPASSWORD_CAPTION);
+    EXPECT_EQ(format, setPassword->caption);
+    EXPECT_EQ(std::ranges::count(format, '%'), 1);
+    EXPECT_NE(format.find("%s"), std::string::npos);
 }
 
-// Icon statics show a 32 px image (21 x 20 dialog units); everything else shows no icon and has a
-// text, never a null pointer, for the backends to set.
-TEST(DialogTemplates, IconStaticsNameAnIconWithADialogSizedImage) {
+// Statics are never addressed, every other control has an id of its own; every control lies inside
+// its dialog; Alt+letter reaches one control only; an icon static shows a 32 px icon (21 x 20 dialog
+// units) and has no text, and every other control has a text (never a null pointer) and no icon.
+TEST(DialogTemplates, EveryControlIsAddressableInsideItsDialogWithItsOwnMnemonicAndIcon) {
     for (const DialogTemplate* dlg : allDialogs()) {
+        ASSERT_TRUE(dlg->cx > 0 && dlg->cy > 0);
+        std::set<int> ids;
+        std::set<char> letters;
         for (const ControlTemplate& c : dlg->controls) {
             SCOPED_TRACE("dialog " + std::to_string(dlg->id) + ", control " + std::to_string(c.id));
             ASSERT_NE(c.text, nullptr);
-            const bool iconStatic = c.cls == ControlClass::Static && (c.style & SS_TYPEMASK) == SS_ICON;
-            if (!iconStatic) {
+            const bool isStatic = c.cls == ControlClass::Static ||
+                                  (c.cls == ControlClass::Button && (c.style & BS_TYPEMASK) == BS_GROUPBOX);
+            if (isStatic)
+                EXPECT_EQ(c.id, -1) << c.text;
+            else
+                EXPECT_TRUE(c.id > 0 && ids.insert(c.id).second) << "id " << c.id << " twice or none";
+            EXPECT_TRUE(c.x >= 0 && c.y >= 0 && c.cx > 0 && c.cy > 0 && c.x + c.cx <= dlg->cx &&
+                        c.y + c.cy <= dlg->cy);
+            if (const char* amp = std::strchr(c.text, '&')) {
+                const unsigned char letter = static_cast<unsigned char>(amp[1]);
+                ASSERT_TRUE(std::isalnum(letter)) << c.text;
+                EXPECT_TRUE(letters.insert(static_cast<char>(std::tolower(letter))).second) << c.text;
+                EXPECT_EQ(std::strchr(amp + 1, '&'), nullptr) << "two mnemonics in " << c.text;
+            }
+            if (c.cls != ControlClass::Static || (c.style & SS_TYPEMASK) != SS_ICON) {
                 EXPECT_EQ(c.iconId, 0);
                 continue;
             }
@@ -71,24 +81,6 @@ TEST(DialogTemplates, IconStaticsNameAnIconWithADialogSizedImage) {
             EXPECT_TRUE(std::ranges::any_of(icon->images, [](const IconImage& image) {
                 return image.width == 32 && image.height == 32;
             }));
-        }
-    }
-}
-
-// Alt+letter must reach one control only; a letter used twice in a dialog would make the second
-// control unreachable that way.
-TEST(DialogTemplates, MnemonicsAreUniqueWithinADialog) {
-    for (const DialogTemplate* dlg : allDialogs()) {
-        SCOPED_TRACE("dialog " + std::to_string(dlg->id));
-        std::set<char> letters;
-        for (const ControlTemplate& c : dlg->controls) {
-            const char* amp = std::strchr(c.text, '&');
-            if (!amp)
-                continue;
-            const unsigned char letter = static_cast<unsigned char>(amp[1]);
-            ASSERT_TRUE(std::isalnum(letter)) << c.text;
-            EXPECT_TRUE(letters.insert(static_cast<char>(std::tolower(letter))).second) << c.text;
-            EXPECT_EQ(std::strchr(amp + 1, '&'), nullptr) << "two mnemonics in " << c.text;
         }
     }
 }

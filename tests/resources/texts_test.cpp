@@ -1,112 +1,63 @@
 // The program's texts: UTF-8 in the source, German with umlauts and ß, and every one of them shown on
-// Windows in the Windows-1252 code page, so each must convert to it without loss.
+// Windows in the Windows-1252 code page. Beyond ASCII they hold only äöüÄÖÜß, which that code page
+// has: a text saved or pasted in the wrong encoding ("ü" as "Ã¼") or holding any other character
+// fails here.
 #include "resources/resource.h"
 #include "resources/resources.h"
 
 #include <gtest/gtest.h>
 
-#include <iconv.h>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 using namespace vexor::res;
 
 namespace {
 
-struct Text {
-    std::string where;
-    std::string_view text;
-};
-
-std::vector<Text> allTexts() {
-    std::vector<Text> texts;
-    for (const DialogTemplate* dlg : allDialogs()) {
-        const std::string where = "dialog " + std::to_string(dlg->id);
-        texts.push_back({where + " caption", dlg->caption});
-        for (const ControlTemplate& c : dlg->controls)
-            texts.push_back({where + " control " + std::to_string(c.id), c.text});
-    }
-    for (int id : {IDS_PROTECT_SWITCH, IDS_SETPASSWORD_CAPTION})
-        texts.push_back({"string " + std::to_string(id), findString(id)});
-    return texts;
-}
-
-// The Windows-1252 bytes of a UTF-8 text; nothing when the text is not valid UTF-8 or holds a
-// character the code page lacks.
-std::optional<std::string> toWindows1252(std::string_view utf8) {
-    iconv_t cd = iconv_open("WINDOWS-1252", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        throw std::runtime_error("iconv cannot convert to WINDOWS-1252");
-    std::string in(utf8);
-    std::string out(in.size(), '\0'); // never longer: one byte for each character
-    char* inPtr = in.data();
-    char* outPtr = out.data();
-    std::size_t inLeft = in.size();
-    std::size_t outLeft = out.size();
-    const std::size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    if (result == static_cast<std::size_t>(-1) || inLeft != 0)
+// The text when it is valid UTF-8 of ASCII and German letters only; nothing otherwise.
+std::optional<QString> germanText(std::string_view utf8) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder(QByteArrayView(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    if (decoder.hasError())
         return std::nullopt;
-    out.resize(out.size() - outLeft);
-    return out;
+    for (QChar c : text)
+        if (c.unicode() >= 0x80 && !QStringLiteral(u"\u00E4\u00F6\u00FC\u00C4\u00D6\u00DC\u00DF").contains(c))
+            return std::nullopt;
+    return text;
 }
 
 } // namespace
 
-// The converter itself must tell good from bad, or the tests below prove nothing.
-TEST(ProgramTexts, ConverterRejectsBrokenUtf8AndForeignCharacters) {
-    EXPECT_EQ(toWindows1252("f\xC3\xBCr"), std::optional<std::string>("f\xFCr"));
-    EXPECT_EQ(toWindows1252("f\xFCr"), std::nullopt);   // Windows-1252 byte, not UTF-8
-    EXPECT_EQ(toWindows1252("f\xC3"), std::nullopt);    // cut off in the middle of a character
-    EXPECT_EQ(toWindows1252("\xC0\xAF"), std::nullopt); // overlong form of '/'
-    EXPECT_EQ(toWindows1252("\xD0\x96"), std::nullopt); // Cyrillic, not in the code page
+// The check itself must tell good from bad, or the test below proves nothing.
+TEST(ProgramTexts, TheCheckRejectsBrokenUtf8AndForeignCharacters) {
+    EXPECT_EQ(germanText("f\xC3\xBCr"), QStringLiteral(u"f\u00FCr"));
+    for (const char* bad : {"f\xFCr", "f\xC3", "\xC0\xAF", "\xD0\x96", "\xC3\x83\xC2\xBC"})
+        EXPECT_EQ(germanText(bad), std::nullopt) << bad; // 1252 byte, cut off, overlong, Cyrillic, "Ã¼"
 }
 
-TEST(ProgramTexts, EveryTextIsUtf8ThatWindows1252CanShow) {
-    for (const Text& t : allTexts())
-        EXPECT_TRUE(toWindows1252(t.text).has_value()) << t.where << ": " << t.text;
-}
-
-// A text saved or pasted in the wrong encoding turns "ü" into "Ã¼"; every character beyond ASCII in
-// these German texts is one of the umlauts or ß.
-TEST(ProgramTexts, EveryCharacterBeyondAsciiIsAGermanLetter) {
-    const std::string_view german = "\xE4\xF6\xFC\xC4\xD6\xDC\xDF"; // äöüÄÖÜß in Windows-1252
-    for (const Text& t : allTexts()) {
-        const std::optional<std::string> bytes = toWindows1252(t.text);
-        if (!bytes)
-            continue; // reported by the test above
-        for (char ch : *bytes) {
-            if (static_cast<unsigned char>(ch) >= 0x80) {
-                EXPECT_NE(german.find(ch), std::string_view::npos) << t.where << ": " << t.text;
-            }
-        }
+// A line break is a real one (an escaped "\n" written twice would show a backslash), and only the
+// administrator setup's explanation has one, between its two sentences.
+TEST(ProgramTexts, EveryTextIsGermanWithRealLineBreaks) {
+    std::vector<std::pair<std::string, std::string_view>> texts;
+    for (const DialogTemplate* dlg : allDialogs()) {
+        texts.emplace_back("dialog " + std::to_string(dlg->id), dlg->caption);
+        for (const ControlTemplate& c : dlg->controls)
+            texts.emplace_back("dialog " + std::to_string(dlg->id) + " control " + std::to_string(c.id),
+                               c.text);
     }
-}
-
-// Written with escapes, so that this check does not share the encoding of the texts it checks.
-TEST(ProgramTexts, WordsWithUmlautsAndSharpSAreSpelledWithThem) {
-    const std::vector<Text> texts = allTexts();
-    for (std::string_view word : {"Schlie\u00DFen", "L\u00F6schen", "hinzuf\u00FCgen", "\u00F6ffnen",
-                                  "gew\u00E4hlten", "best\u00E4tigen", "ben\u00F6tigt", "f\u00FCr %s"}) {
-        const bool found = std::ranges::any_of(
-            texts, [word](const Text& t) { return t.text.find(word) != std::string_view::npos; });
-        EXPECT_TRUE(found) << word;
-    }
-}
-
-// A line break in a text is a real one; an escaped "\n" written twice would show a backslash.
-TEST(ProgramTexts, LineBreaksAreRealAndNoTextShowsABackslash) {
+    for (int id : {IDS_PROTECT_SWITCH, IDS_SETPASSWORD_CAPTION})
+        texts.emplace_back("string " + std::to_string(id), findString(id));
     std::size_t breaks = 0;
-    for (const Text& t : allTexts()) {
-        EXPECT_EQ(t.text.find('\\'), std::string_view::npos) << t.where << ": " << t.text;
-        for (char ch : t.text)
-            breaks += ch == '\n';
+    for (const auto& [where, text] : texts) {
+        EXPECT_TRUE(germanText(text)) << where << ": " << text;
+        EXPECT_EQ(text.find('\\'), std::string_view::npos) << where << ": " << text;
+        breaks += static_cast<std::size_t>(std::ranges::count(text, '\n'));
     }
-    // Only the administrator setup's explanation has one, between its two sentences.
     EXPECT_EQ(breaks, 1u);
 }

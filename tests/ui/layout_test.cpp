@@ -1,10 +1,8 @@
 // The program's own dialogs as the layer lays them out: template sizes in dialog units, and every
 // text whole and in glyphs the font has.
-#include "platform/ui/afx.h"
 #include "platform/ui/qt/layout.h"
 #include "platform/ui/qt/mnemonic.h"
-#include "platform/ui/qt/modal_hook.h"
-#include "resources/resources.h"
+#include "tests/ui/test_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -16,24 +14,8 @@
 #include <QStyle>
 #include <QWidget>
 
-#include <functional>
-
 namespace vexor::test {
 namespace {
-
-// Opens each resource dialog, runs the checks on its window, and closes it.
-void forEachProgramDialog(const std::function<void(const res::DialogTemplate&, QWidget&)>& checks) {
-    for (const res::DialogTemplate* tpl : res::allDialogs()) {
-        SCOPED_TRACE("dialog " + std::to_string(tpl->id));
-        ui::qt::ModalHook previous = ui::qt::setModalHook([&](const ui::qt::ModalInfo& info) {
-            checks(*tpl, *info.window);
-            info.abort();
-        });
-        CDialog dialog(static_cast<UINT>(tpl->id));
-        EXPECT_NE(dialog.DoModal(), -1);
-        ui::qt::setModalHook(previous);
-    }
-}
 
 bool allGlyphsPresent(const QFont& font, const QString& text) {
     const QFontMetrics metrics(font);
@@ -89,13 +71,6 @@ TEST(ProgramDialogLayout, EveryTextIsWholeAndDrawnWithGlyphsTheFontHas) {
         for (QGroupBox* group : window.findChildren<QGroupBox*>())
             EXPECT_LE(QFontMetrics(group->font()).horizontalAdvance(group->title()), group->width() - 16);
     });
-}
-
-TEST(ProgramDialogLayout, TheDialogFontIsAnInstalledFaceThatFitsMsShellDlg) {
-    const QFont font = ui::qt::dialogFont("MS Shell Dlg", 8);
-    EXPECT_EQ(font.pointSize(), 8);
-    // "Kennwort:" has 34 dialog units in the login dialog: the face must not be wider than that.
-    EXPECT_LE(QFontMetrics(font).horizontalAdvance(QStringLiteral("Kennwort:")), ui::qt::duToPxX(34));
 }
 
 } // namespace

@@ -8,6 +8,9 @@
 #include <QTest>
 #include <QTreeView>
 
+#include <tuple>
+#include <utility>
+
 namespace vexor::test {
 namespace {
 
@@ -44,13 +47,10 @@ class ListTest : public LayerTest {
     }
 };
 
-TEST_F(ListTest, ColumnsKeepHeadingWidthAndAlignmentAndWidthZeroHidesForGood) {
+// The program's own columns, rows and texts show in the main dialog's list; here: width 0 hides a
+// column for good, and every index out of range is refused or reads as nothing.
+TEST_F(ListTest, WidthZeroHidesAColumnForGoodAndIndexesOutOfRangeAreRefused) {
     withList([](CListCtrl& list, DialogDriver& d) {
-        EXPECT_EQ(list.GetColumnCount(), 5);
-        EXPECT_EQ(list.GetColumnHeading(1), "Kennwort");
-        EXPECT_EQ(list.GetColumnWidth(0), 171);
-        EXPECT_EQ(list.GetColumnWidth(3), 0);
-        EXPECT_EQ(list.GetColumnFormat(4), LVCFMT_RIGHT);
         auto* view = qobject_cast<QTreeView*>(d.control(kList));
         ASSERT_NE(view, nullptr);
         EXPECT_FALSE(view->header()->isSectionHidden(1));
@@ -58,61 +58,46 @@ TEST_F(ListTest, ColumnsKeepHeadingWidthAndAlignmentAndWidthZeroHidesForGood) {
             EXPECT_TRUE(view->header()->isSectionHidden(column));
             EXPECT_EQ(view->header()->sectionResizeMode(column), QHeaderView::Fixed);
         }
+        EXPECT_EQ(list.GetColumnFormat(4), LVCFMT_RIGHT);
         EXPECT_EQ(list.InsertColumn(-1, "x"), -1);
-        EXPECT_EQ(list.InsertColumn(42, "Neu", LVCFMT_LEFT, 50), 5);
+        EXPECT_EQ(list.InsertColumn(42, "Neu", LVCFMT_LEFT, 50), 5); // past the end appends
         EXPECT_TRUE(list.DeleteColumn(5));
         EXPECT_FALSE(list.DeleteColumn(5));
         EXPECT_EQ(list.GetColumnHeading(9), "");
         EXPECT_EQ(list.GetColumnWidth(-1), 0);
-    });
-}
-
-// InsertItem puts a text-only row at the index; cell texts exist only for rows and columns that do.
-TEST_F(ListTest, RowsAndCellTextsExistOnlyWhereTheirRowAndColumnDo) {
-    withList([](CListCtrl& list, DialogDriver&) {
-        EXPECT_EQ(list.InsertItem(0, "b"), 0);
-        EXPECT_EQ(list.InsertItem(0, "Anna"), 0);
+        fill(list, {"a", "b"});
         EXPECT_EQ(list.InsertItem(99, "c"), 2); // past the end appends
         EXPECT_EQ(list.InsertItem(-1, "x"), -1);
-        EXPECT_EQ(list.GetItemCount(), 3);
-        EXPECT_EQ(list.GetItemText(2, 0), "c");
-        EXPECT_EQ(list.GetItemText(0, 1), "");
-        EXPECT_TRUE(list.SetItemText(0, 1, "Ja"));
-        EXPECT_TRUE(list.SetItemText(0, 4, "0"));
-        EXPECT_TRUE(list.SetItemText(0, 0, "Anne"));
-        EXPECT_EQ(list.GetItemText(0, 1), "Ja");
-        EXPECT_EQ(list.GetItemText(0, 0), "Anne");
-        EXPECT_FALSE(list.SetItemText(0, 5, "x"));
-        EXPECT_FALSE(list.SetItemText(3, 0, "x"));
-        EXPECT_FALSE(list.SetItemText(-1, 0, "x"));
-        EXPECT_EQ(list.GetItemText(-1, 0), "");
-        EXPECT_EQ(list.GetItemText(0, 5), "");
-        EXPECT_EQ(list.GetItemText(7, 1), "");
+        for (auto [row, column] : {std::pair{0, 5}, {3, 0}, {-1, 0}}) {
+            EXPECT_FALSE(list.SetItemText(row, column, "x")) << row << "," << column;
+            EXPECT_EQ(list.GetItemText(row, column), "") << row << "," << column;
+        }
         EXPECT_TRUE(list.SetItemText(0, 3, nullptr)); // no text is the empty text
         EXPECT_EQ(list.GetItemText(0, 3), "");
+        EXPECT_FALSE(list.DeleteItem(-1));
+        EXPECT_FALSE(list.DeleteItem(3));
+        EXPECT_EQ(list.GetItemCount(), 3);
     });
 }
 
+// The whole text, in any case, from the row after the start; a part, no text or another kind of
+// search finds nothing.
 TEST_F(ListTest, FindItemMatchesTheWholeTextWithoutRegardToCaseAfterTheStart) {
     withList([](CListCtrl& list, DialogDriver&) {
         fill(list, {"Administrator", "\xC3\xA4rger", "Gast", "gast"});
-        LVFINDINFO info{LVFI_STRING, "GAST", 0, {}, 0};
-        EXPECT_EQ(list.FindItem(&info), 2);
-        EXPECT_EQ(list.FindItem(&info, -1), 2);
-        EXPECT_EQ(list.FindItem(&info, 2), 3);
-        EXPECT_EQ(list.FindItem(&info, 3), -1);
-        info.psz = "\xC3\x84RGER";
-        EXPECT_EQ(list.FindItem(&info), 1);
-        info.psz = "Admin"; // a part is not the whole text
-        EXPECT_EQ(list.FindItem(&info), -1);
-        info.psz = nullptr;
-        EXPECT_EQ(list.FindItem(&info), -1);
+        const std::tuple<const char*, int, int> cases[] = {{"GAST", -1, 2},   {"GAST", 2, 3},
+                                                           {"GAST", 3, -1},   {"\xC3\x84RGER", -1, 1},
+                                                           {"Admin", -1, -1}, {nullptr, -1, -1}};
+        for (auto [text, start, found] : cases) {
+            LVFINDINFO info{LVFI_STRING, text, 0, {}, 0};
+            EXPECT_EQ(list.FindItem(&info, start), found) << (text ? text : "null") << " after " << start;
+        }
         EXPECT_EQ(list.FindItem(nullptr), -1);
         LVFINDINFO byParam{0x0001, nullptr, 0, {}, 0};
         EXPECT_EQ(list.FindItem(&byParam), -1);
         list.InsertItem(0, "gast"); // a row just inserted at the top is found
-        info.psz = "Gast";
-        EXPECT_EQ(list.FindItem(&info, -1), 0);
+        LVFINDINFO info{LVFI_STRING, "Gast", 0, {}, 0};
+        EXPECT_EQ(list.FindItem(&info), 0);
     });
 }
 
@@ -175,26 +160,21 @@ TEST_F(ListTest, KeysMoveAsOnWindowsInEveryFocusState) {
     }
 }
 
-TEST_F(ListTest, DeletingRowsMovesTheSelectionMarkAndDeleteAllResetsIt) {
+TEST_F(ListTest, InsertingAndDeletingRowsMovesTheSelectionMarkAndDeleteAllResetsIt) {
     withList([](CListCtrl& list, DialogDriver&) {
         fill(list, {"a", "b", "c"});
-        EXPECT_FALSE(list.DeleteItem(-1));
-        EXPECT_FALSE(list.DeleteItem(3));
-        EXPECT_EQ(list.GetItemCount(), 3);
         EXPECT_EQ(list.SetSelectionMark(1), -1);
         list.InsertItem(0, "neu");
         EXPECT_EQ(list.GetSelectionMark(), 2);
         list.DeleteItem(0);
         EXPECT_EQ(list.GetSelectionMark(), 1);
         EXPECT_TRUE(list.DeleteItem(1)); // the marked row goes: the mark stays on the row moving up
-        EXPECT_EQ(list.GetSelectionMark(), 1);
         EXPECT_EQ(list.GetItemText(list.GetSelectionMark(), 0), "c");
         list.DeleteItem(1); // the last row goes: the mark moves to the new last row
         EXPECT_EQ(list.GetSelectionMark(), 0);
         EXPECT_EQ(list.SetSelectionMark(5), 0); // out of range: refused
         EXPECT_EQ(list.GetSelectionMark(), 0);
         EXPECT_TRUE(list.DeleteAllItems());
-        EXPECT_EQ(list.GetItemCount(), 0);
         EXPECT_EQ(list.GetSelectionMark(), -1);
         EXPECT_TRUE(list.DeleteAllItems());
     });

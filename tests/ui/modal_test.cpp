@@ -1,5 +1,5 @@
 // Modal runs: results, nested dialogs and message boxes, the test hook's own failures, message maps,
-// painting, icons and cursors.
+// bound members, painting, icons and cursors.
 #include "platform/cursor.h"
 #include "platform/ui/qt/icons.h"
 #include "platform/ui/qt/modal_hook.h"
@@ -12,6 +12,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QWidget>
+
+#include <utility>
+#include <vector>
 
 namespace vexor::test {
 namespace {
@@ -35,17 +38,16 @@ TEST_F(ModalTest, DoModalReturnsMinusOneWithoutATemplateAndEndDialogsCodeFromIni
 
 TEST_F(ModalTest, ADialogOpensADialogThatShowsAMessageBox) {
     TestDialog outer(kOuterDialog);
-    std::vector<std::string> order;
+    int boxResult = 0;
     outer.onCommand = [&](TestDialog& self, Command command) {
         if (command != Command{BN_CLICKED, kOpenButton})
             return;
         TestDialog inner(kInnerDialog, &self);
         inner.onCommand = [&](TestDialog& innerSelf, Command innerCommand) {
             if (innerCommand == Command{BN_CLICKED, kReportButton})
-                order.push_back("box " + std::to_string(innerSelf.MessageBox(kReportText, kReportCaption,
-                                                                             MB_OK | MB_ICONHAND)));
+                boxResult = innerSelf.MessageBox(kReportText, kReportCaption, MB_OK | MB_ICONHAND);
         };
-        order.push_back("inner " + std::to_string(inner.DoModal()));
+        EXPECT_EQ(inner.DoModal(), IDOK);
     };
     script.expectDialog(kOuterDialog, [](DialogDriver& d) {
         d.click(kOpenButton);
@@ -59,31 +61,26 @@ TEST_F(ModalTest, ADialogOpensADialogThatShowsAMessageBox) {
     });
     script.expectMessageBox(kReportCaption, kReportText, MB_OK | MB_ICONHAND).thenPress(IDOK);
     EXPECT_EQ(outer.DoModal(), IDOK);
-    EXPECT_EQ(order, (std::vector<std::string>{"box 1", "inner 1"}));
+    EXPECT_EQ(boxResult, IDOK);
 }
 
 TEST_F(ModalTest, MessageBoxesShowTheIconOfTheirTypeAndEveryWayOutIsOk) {
-    QMessageBox::Icon shown = QMessageBox::NoIcon;
-    int buttons = 0;
+    std::vector<std::pair<QMessageBox::Icon, qsizetype>> shown; // icon and number of buttons
     ui::qt::ModalHook previous = ui::qt::setModalHook([&](const ui::qt::ModalInfo& info) {
         auto* box = qobject_cast<QMessageBox*>(info.window);
-        shown = box ? box->icon() : QMessageBox::NoIcon;
-        buttons = box ? static_cast<int>(box->buttons().size()) : 0;
+        shown.emplace_back(box ? box->icon() : QMessageBox::NoIcon, box ? box->buttons().size() : 0);
         info.window->close();
     });
     EXPECT_EQ(MessageBoxA(nullptr, "Achtung", "Achtung", MB_OK | MB_ICONHAND), IDOK);
-    EXPECT_EQ(shown, QMessageBox::Critical);
-    EXPECT_EQ(buttons, 1);
     EXPECT_EQ(MessageBoxA(nullptr, "Falsch", "Anmeldemeldung", MB_OK | MB_ICONEXCLAMATION), IDOK);
-    EXPECT_EQ(shown, QMessageBox::Warning);
+    EXPECT_EQ(shown, (std::vector<std::pair<QMessageBox::Icon, qsizetype>>{{QMessageBox::Critical, 1},
+                                                                           {QMessageBox::Warning, 1}}));
     ui::qt::setModalHook(previous);
-
-    script.expectMessageBox("A", "a", MB_ICONHAND).thenAnswer(ModalScript::Answer::Enter);
-    script.expectMessageBox("B", "b", MB_ICONHAND).thenAnswer(ModalScript::Answer::Escape);
-    script.expectMessageBox("C", "c", MB_ICONHAND).thenAnswer(ModalScript::Answer::CloseBox);
-    EXPECT_EQ(MessageBoxA(nullptr, "a", "A", MB_ICONHAND), IDOK);
-    EXPECT_EQ(MessageBoxA(nullptr, "b", "B", MB_ICONHAND), IDOK);
-    EXPECT_EQ(MessageBoxA(nullptr, "c", "C", MB_ICONHAND), IDOK);
+    for (auto answer :
+         {ModalScript::Answer::Enter, ModalScript::Answer::Escape, ModalScript::Answer::CloseBox}) {
+        script.expectMessageBox("A", "a", MB_ICONHAND).thenAnswer(answer);
+        EXPECT_EQ(MessageBoxA(nullptr, "a", "A", MB_ICONHAND), IDOK);
+    }
 }
 
 // The script's own safety: a window nobody expected, or one its actions left open, fails the test and
@@ -164,6 +161,44 @@ TEST_F(ModalTest, TheMostDerivedMapsFirstEntryWinsAndOkReachesTheVirtualHandler)
     EXPECT_TRUE(dialog.painted);
     EXPECT_TRUE(dialog.outsideDc);
     EXPECT_EQ(GetSystemMetrics(SM_CXICON), 32);
+}
+
+// ---- Bound members -------------------------------------------------------------------------------
+
+// The member is the control until the dialog closes, and the program's own SetCheck is silent. That
+// the user's clicks and space bar reach a check box before the dialog hears of them shows in the main
+// dialog's switch, which saves only changes made by the user.
+class CheckDialog : public TestDialog {
+  public:
+    CheckDialog() : TestDialog(kNoDefaultDialog) {}
+    CButton m_check;
+
+  protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, kPlainCheck, m_check); }
+};
+
+TEST_F(ModalTest, ABoundMembersSetCheckSendsNoClickAndTheMemberOutlivesItsWindowSafely) {
+    CheckDialog dialog;
+    dialog.init = [](TestDialog& self) {
+        static_cast<CheckDialog&>(self).m_check.SetCheck(BST_CHECKED);
+        return TRUE;
+    };
+    run(dialog, [&](DialogDriver& d) {
+        EXPECT_EQ(dialog.GetDlgItem(kPlainCheck), &dialog.m_check);
+        EXPECT_EQ(dialog.m_check.GetDlgCtrlID(), kPlainCheck);
+        EXPECT_EQ(dialog.m_check.GetParent(), &dialog);
+        EXPECT_EQ(dialog.m_check.GetButtonStyle() & BS_TYPEMASK, static_cast<UINT>(BS_AUTOCHECKBOX));
+        EXPECT_TRUE(d.isChecked(kPlainCheck));
+        dialog.m_check.SetCheck(BST_UNCHECKED);
+        EXPECT_FALSE(d.isChecked(kPlainCheck));
+        dialog.m_check.SetCheck(2); // any non-zero state checks a two-state box
+        EXPECT_EQ(dialog.m_check.GetCheck(), BST_CHECKED);
+    });
+    EXPECT_TRUE(dialog.codesFrom(kPlainCheck).empty());
+    // Closed: the member no longer has a window, and asking it is safe.
+    EXPECT_EQ(dialog.m_check.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(dialog.m_check.GetCheck(), BST_UNCHECKED);
+    EXPECT_EQ(dialog.m_check.GetWindowText(), "");
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "platform/ui/afx.h"
+#include "platform/ui/qt/modal_hook.h"
 #include "platform/ui/qt/template_source.h"
+#include "resources/resources.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/modal_script.h"
 #include "tests/ui/test_templates.h"
@@ -13,6 +15,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -85,5 +88,19 @@ class LayerTest : public ::testing::Test {
 
     ModalScript script;
 };
+
+// Opens each of the program's own dialogs, runs the checks on its window, and closes it.
+inline void forEachProgramDialog(const std::function<void(const res::DialogTemplate&, QWidget&)>& checks) {
+    for (const res::DialogTemplate* tpl : res::allDialogs()) {
+        SCOPED_TRACE("dialog " + std::to_string(tpl->id));
+        ui::qt::ModalHook previous = ui::qt::setModalHook([&](const ui::qt::ModalInfo& info) {
+            checks(*tpl, *info.window);
+            info.abort();
+        });
+        CDialog dialog(static_cast<UINT>(tpl->id));
+        EXPECT_NE(dialog.DoModal(), -1);
+        ui::qt::setModalHook(previous);
+    }
+}
 
 } // namespace vexor::test

@@ -21,7 +21,7 @@ constexpr std::array kKeys{
     ControlTemplate{kDisabledEdit, ControlClass::Edit, "", 50, 20, 100, 12, kEdit | WS_DISABLED, 0, 0},
     ControlTemplate{kHiddenEdit, ControlClass::Edit, "", 50, 35, 100, 12, WS_CHILD | WS_BORDER | WS_TABSTOP, 0, 0},
     ControlTemplate{kRememberCheck, ControlClass::Button, "&Merken", 5, 50, 80, 10, kChild | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 0},
-    ControlTemplate{kDeleteButton, ControlClass::Button, "&L\xC3\xB6schen", 5, 100, 50, 14, kChild | WS_TABSTOP, 0, 0},
+    ControlTemplate{kDeleteButton, ControlClass::Button, "&L\xC3\xB6schen", 5, 100, 50, 14, kChild | WS_GROUP | WS_TABSTOP, 0, 0},
     ControlTemplate{kNoTabStopEdit, ControlClass::Edit, "", 50, 65, 100, 12, kChild | WS_BORDER | ES_AUTOHSCROLL, 0, 0},
     ControlTemplate{-1, ControlClass::Static, "&\xC3\x9C" "brig:", 5, 82, 40, 8, kChild | WS_GROUP, 0, 0},
     ControlTemplate{kPasswordEdit, ControlClass::Edit, "", 50, 80, 100, 12, kEdit | ES_PASSWORD, 0, 0},
@@ -62,12 +62,6 @@ constexpr std::array kInner{
     ControlTemplate{kReportButton, ControlClass::Button, "Melden", 5, 5, 50, 14, kChild | WS_TABSTOP, 0, 0},
 };
 
-constexpr std::array kChecks{
-    ControlTemplate{IDOK, ControlClass::Button, "OK", 100, 60, 50, 14, kChild | WS_TABSTOP, 0, 0},
-    ControlTemplate{kUserCheck, ControlClass::Button, "Sichern", 5, 5, 120, 10, kChild | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 0},
-    ControlTemplate{kPlainEdit, ControlClass::Edit, "", 5, 25, 100, 12, kEdit, 0, 0},
-};
-
 const std::array kDialogs{
     DialogTemplate{kKeysDialog, "Tasten", 210, 120, kDialogStyle, 0, "MS Shell Dlg", 8, kKeys},
     DialogTemplate{kNoDefaultDialog, "Ohne Standard", 160, 80, kDialogStyle, 0, "MS Shell Dlg", 8, kNoDefault},
@@ -75,7 +69,6 @@ const std::array kDialogs{
     DialogTemplate{kListDialog, "Liste", 210, 140, kDialogStyle, 0, "MS Shell Dlg", 8, kLists},
     DialogTemplate{kOuterDialog, "Au\xC3\x9F" "en", 170, 60, kDialogStyle, 0, "MS Shell Dlg", 8, kOuter},
     DialogTemplate{kInnerDialog, "Innen", 170, 60, kDialogStyle, 0, "MS Shell Dlg", 8, kInner},
-    DialogTemplate{kCheckDialog, "Schalter", 160, 80, kDialogStyle, 0, "MS Shell Dlg", 8, kChecks},
 };
 } // namespace
 

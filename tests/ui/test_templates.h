@@ -6,13 +6,12 @@
 namespace vexor::test {
 
 enum TemplateId {
-    kKeysDialog = 9001,     // default button, mnemonics, tab order with disabled and hidden controls
+    kKeysDialog = 9001,     // default button, mnemonics, tab order with disabled and hidden controls, labels
     kNoDefaultDialog = 9002, // no BS_DEFPUSHBUTTON: Enter means IDOK
     kComboDialog = 9003,
     kListDialog = 9004,
     kOuterDialog = 9005,    // opens kInnerDialog
     kInnerDialog = 9006,    // shows a message box
-    kCheckDialog = 9007,
     kMissingTemplate = 9999,
 };
 
@@ -33,7 +32,6 @@ enum ControlId {
     kList = 400,
     kOpenButton = 500,
     kReportButton = 600,
-    kUserCheck = 700,
 };
 
 const res::DialogTemplate* findTestTemplate(int id);

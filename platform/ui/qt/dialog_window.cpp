@@ -1,5 +1,6 @@
 #include "platform/ui/qt/dialog_window.h"
 
+#include "platform/ui/qt/accessibility.h"
 #include "platform/ui/qt/control_events.h"
 #include "platform/ui/qt/control_factory.h"
 #include "platform/ui/qt/default_action.h"
@@ -105,6 +106,7 @@ void DialogWindow::createControls() {
         if (control.isStaticLike())
             control.widget->lower();
     linkLabelsToNextControls(m_controls);
+    nameControlsAfterTheirLabels(m_controls);
 }
 
 DialogWindow* DialogWindow::fromWidget(QWidget* widget) {

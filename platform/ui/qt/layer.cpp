@@ -1,6 +1,7 @@
 #include "platform/ui/qt/layer.h"
 
 #include "platform/cursor.h"
+#include "platform/ui/qt/accessibility.h"
 #include "platform/ui/qt/cursor_sink.h"
 #include "platform/ui/qt/dialog_style.h"
 #include "platform/ui/qt/pointer.h"
@@ -18,6 +19,7 @@ void ensureLayer() {
     QApplication::setStyle(new DialogStyle);
     vexor::cursor::setSink(&applyCursor);
     trackPointer();
+    installDialogAccessibility();
 }
 
 } // namespace vexor::ui::qt

@@ -1,5 +1,5 @@
-// What the dialog layer sets up once a QApplication exists: the style, the cursor seam and the
-// tracking of the pointer position.
+// What the dialog layer sets up once a QApplication exists: the style, the cursor seam, the
+// tracking of the pointer position and what screen readers are shown of the dialogs.
 #pragma once
 
 namespace vexor::ui::qt {

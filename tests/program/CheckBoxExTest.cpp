@@ -2,6 +2,8 @@
 
 #include "store/RegistryAccess.h"
 
+#include <variant>
+
 namespace {
 
 using vexor::test::DialogDriver;
@@ -50,39 +52,37 @@ class CheckBoxEx : public ProgramTest {
     void Store(DWORD number) { WriteRegDword(HKEY_CLASSES_ROOT, kKey, "Flag", number, REG_DWORD, __FILE__, __LINE__); }
 };
 
-TEST_F(CheckBoxEx, TextsMatchOnlyExactlyAndUnknownOnesFollowTheDefault) {
+// Texts match only exactly; for the number kinds 0 (or a value of another type, which reads as 0) is
+// missing. Unknown values leave the box as it was unless the default for unknown values applies.
+TEST_F(CheckBoxEx, TheStoredValueSetsTheStateAsItsKindReadsIt) {
+    struct Case {
+        std::variant<std::string, DWORD> stored;
+        int kind;
+        BOOL defaultOn, defaultForUnknown;
+        int before, after;
+    };
+    const Case cases[] = {
+        {"an", CheckBoxKindString, FALSE, FALSE, BST_UNCHECKED, BST_CHECKED},
+        {"aus", CheckBoxKindString, FALSE, FALSE, BST_CHECKED, BST_UNCHECKED},
+        {"AN", CheckBoxKindString, FALSE, FALSE, BST_CHECKED, BST_CHECKED},
+        {"AN", CheckBoxKindString, TRUE, TRUE, BST_UNCHECKED, BST_CHECKED},
+        {DWORD{7}, CheckBoxKindString, FALSE, FALSE, BST_CHECKED, BST_CHECKED},
+        {DWORD{7}, CheckBoxKindDword, FALSE, FALSE, BST_UNCHECKED, BST_CHECKED},
+        {DWORD{5}, CheckBoxKindDword, FALSE, FALSE, BST_CHECKED, BST_CHECKED},
+        {DWORD{5}, CheckBoxKindDword, FALSE, TRUE, BST_CHECKED, BST_UNCHECKED},
+        {"7", CheckBoxKindDword, TRUE, FALSE, BST_UNCHECKED, BST_CHECKED},
+    };
     WithBox([&](CCheckBoxEx& box, DialogDriver&) {
-        Store("an");
-        Bind(box, CheckBoxKindString, FALSE, FALSE, FALSE);
-        EXPECT_EQ(box.GetCheck(), BST_CHECKED);
-        Store("aus");
-        Bind(box, CheckBoxKindString, FALSE, FALSE, FALSE);
-        EXPECT_EQ(box.GetCheck(), BST_UNCHECKED);
-        Store("AN");
-        Bind(box, CheckBoxKindString, FALSE, FALSE, FALSE);
-        EXPECT_EQ(box.GetCheck(), BST_UNCHECKED) << "another case matches neither text: unchanged";
-        Bind(box, CheckBoxKindString, FALSE, TRUE, TRUE);
-        EXPECT_EQ(box.GetCheck(), BST_CHECKED) << "unknown text with default for unknown and default on";
-        Store(DWORD{7});
-        Bind(box, CheckBoxKindString, FALSE, FALSE, FALSE);
-        EXPECT_EQ(box.GetCheck(), BST_CHECKED) << "a number is no text: missing, unchanged";
+        for (const Case& c : cases) {
+            if (const auto* text = std::get_if<std::string>(&c.stored))
+                Store(*text);
+            else
+                Store(std::get<DWORD>(c.stored));
+            box.SetCheck(c.before);
+            Bind(box, c.kind, FALSE, c.defaultOn, c.defaultForUnknown);
+            EXPECT_EQ(box.GetCheck(), c.after) << "case " << (&c - cases);
+        }
         EXPECT_EQ(box.GetWindowText(), "Vexor IDE durch Benutzername und Kennwort sichern");
-    });
-}
-
-TEST_F(CheckBoxEx, NumbersZeroIsMissingAndOthersAreUnknown) {
-    WithBox([&](CCheckBoxEx& box, DialogDriver&) {
-        Store(DWORD{7});
-        Bind(box, CheckBoxKindDword, FALSE, FALSE, FALSE);
-        EXPECT_EQ(box.GetCheck(), BST_CHECKED);
-        Store(DWORD{5});
-        Bind(box, CheckBoxKindDword, FALSE, FALSE, FALSE);
-        EXPECT_EQ(box.GetCheck(), BST_CHECKED) << "unknown number: unchanged";
-        Bind(box, CheckBoxKindDword, FALSE, FALSE, TRUE);
-        EXPECT_EQ(box.GetCheck(), BST_UNCHECKED) << "unknown number, default for unknown, default off";
-        Store("7");
-        Bind(box, CheckBoxKindDword, FALSE, TRUE, FALSE);
-        EXPECT_EQ(box.GetCheck(), BST_CHECKED) << "a text reads as 0: missing, so default on applies";
     });
 }
 

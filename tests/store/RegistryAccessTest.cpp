@@ -64,38 +64,30 @@ TEST_F(RegistryAccess, WritingBelowAMissingPathCreatesTheWholePath) {
     EXPECT_EQ(ReadRegDword(HKEY_CLASSES_ROOT, deep, "Enable Login", __FILE__, __LINE__), 0x01020304u);
 }
 
-TEST_F(RegistryAccess, ReadsTakeOnlyTheirOwnTypes) {
-    PutRaw(kKey, "expand", REG_EXPAND_SZ, {'a', 0});
-    PutRaw(kKey, "multi", REG_MULTI_SZ, {'a', 0, 0});
-    PutRaw(kKey, "dword", REG_DWORD, {1, 0, 0, 0});
-    PutRaw(kKey, "text", REG_SZ, {'1', 0});
-    PutRaw(kKey, "binary", REG_BINARY, {1, 2, 0, 0});
-    EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, kKey, "expand", __FILE__, __LINE__), "");
-    EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, kKey, "multi", __FILE__, __LINE__), "");
-    EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, kKey, "dword", __FILE__, __LINE__), "");
-    EXPECT_EQ(ReadRegDword(HKEY_CLASSES_ROOT, kKey, "text", __FILE__, __LINE__), 0u);
-    EXPECT_EQ(ReadRegDword(HKEY_CLASSES_ROOT, kKey, "binary", __FILE__, __LINE__), 0x0201u);
-    EXPECT_EQ(ReadRegDword(HKEY_CLASSES_ROOT, kKey, "dword", __FILE__, __LINE__), 1u);
-}
-
-TEST_F(RegistryAccess, TextEndsAtTheFirstNulOrTheEndOfTheData) {
-    PutRaw(kKey, "noNul", REG_SZ, {'a', 'b', 'c'});
-    PutRaw(kKey, "inner", REG_SZ, {'a', 0, 'b', 0});
-    PutRaw(kKey, "none", REG_SZ, {});
-    EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, kKey, "noNul", __FILE__, __LINE__), "abc");
-    EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, kKey, "inner", __FILE__, __LINE__), "a");
-    EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, kKey, "none", __FILE__, __LINE__), "");
-}
-
-TEST_F(RegistryAccess, NumbersOfOtherLengthsNeverReadPastFourBytes) {
-    PutRaw(kKey, "one", REG_BINARY, {7});
-    PutRaw(kKey, "empty", REG_BINARY, {});
-    PutRaw(kKey, "five", REG_BINARY, {1, 0, 0, 0, 9});
-    PutRaw(kKey, "longDword", REG_DWORD, {1, 0, 0, 0, 0, 0, 0, 0});
-    EXPECT_EQ(ReadRegDword(HKEY_CLASSES_ROOT, kKey, "one", __FILE__, __LINE__), 7u);
-    EXPECT_EQ(ReadRegDword(HKEY_CLASSES_ROOT, kKey, "empty", __FILE__, __LINE__), 0u);
-    EXPECT_EQ(ReadRegDword(HKEY_CLASSES_ROOT, kKey, "five", __FILE__, __LINE__), 0u);
-    EXPECT_EQ(ReadRegDword(HKEY_CLASSES_ROOT, kKey, "longDword", __FILE__, __LINE__), 0u);
+// What the reads make of bytes another program stored: text only from REG_SZ, ending at the first NUL or
+// at the end of the data; numbers only from REG_DWORD or REG_BINARY of at most four bytes, zero-extended,
+// and never read past them.
+TEST_F(RegistryAccess, ReadsTakeOnlyTheirOwnTypesAndNeverReadPastTheData) {
+    struct Case {
+        DWORD type;
+        std::vector<BYTE> data;
+        const char* text;
+        DWORD number;
+    };
+    const Case cases[] = {
+        {REG_SZ, {'1', 0}, "1", 0},          {REG_SZ, {'a', 'b', 'c'}, "abc", 0},
+        {REG_SZ, {'a', 0, 'b', 0}, "a", 0},  {REG_SZ, {}, "", 0},
+        {REG_EXPAND_SZ, {'a', 0}, "", 0},    {REG_MULTI_SZ, {'a', 0, 0}, "", 0},
+        {REG_DWORD, {1, 0, 0, 0}, "", 1},    {REG_DWORD, {1, 0, 0, 0, 0, 0, 0, 0}, "", 0},
+        {REG_BINARY, {1, 2, 0, 0}, "", 0x0201}, {REG_BINARY, {7}, "", 7},
+        {REG_BINARY, {}, "", 0},             {REG_BINARY, {1, 0, 0, 0, 9}, "", 0},
+    };
+    for (const Case& c : cases) {
+        PutRaw(kKey, "value", c.type, c.data);
+        SCOPED_TRACE(::testing::Message() << "type " << c.type << ", " << c.data.size() << " bytes");
+        EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, kKey, "value", __FILE__, __LINE__), c.text);
+        EXPECT_EQ(ReadRegDword(HKEY_CLASSES_ROOT, kKey, "value", __FILE__, __LINE__), c.number);
+    }
 }
 
 TEST_F(RegistryAccess, MissingThingsFallBackAndLeaveTheirStatus) {

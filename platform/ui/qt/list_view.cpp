@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -111,6 +112,23 @@ void ListView::focusInEvent(QFocusEvent* event) {
     QTreeView::focusInEvent(event);
     if (noCurrentRow && currentIndex().isValid())
         selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+}
+
+// With the focus on no row the list would show no sign of having the focus at all; a dotted frame round
+// the first row (or the empty list) shows where the keys will start.
+void ListView::paintEvent(QPaintEvent* event) {
+    QTreeView::paintEvent(event);
+    if (!hasFocus() || currentIndex().isValid())
+        return;
+    QRect frame = viewport()->rect().adjusted(1, 1, -2, -2);
+    if (m_model.itemCount() > 0)
+        frame = QRect(0, visualRect(m_model.index(0, 0)).top(), viewport()->width() - 1,
+                      rowHeight(m_model.index(0, 0)) - 1);
+    QPainter painter(viewport());
+    QPen pen(palette().color(QPalette::Text));
+    pen.setStyle(Qt::DotLine);
+    painter.setPen(pen);
+    painter.drawRect(frame);
 }
 
 // Qt would start every move from the first row while no row is current; a Windows list view does that

@@ -24,12 +24,12 @@ int RunExport(const CRegArguments& args) {
     bool bTaken = false;
     if (!WriteRegFile(file, bytes, strError) ||
         !CheckExportTarget(args.strFile, vexor::registry::storePath(), bTaken, strError))
-        return ReportError("Nothing was exported. " + strError);
+        return ReportError("Nothing was exported: " + strError);
     if (!args.bOverwriteFile && bTaken &&
         ConfirmOrFail("The file \"" + args.strFile + "\" exists. Overwrite it",
                       "The file \"" + args.strFile + "\" exists and was not changed", "/y") != 0)
         return 1;
     if (!ReplaceFile(args.strFile, bytes, strError))
-        return ReportError("Nothing was exported. " + strError);
+        return ReportError("Nothing was exported: " + strError);
     return ReportSuccess();
 }

@@ -4,15 +4,12 @@
 #include "platform/ui/qt/mnemonic.h"
 #include "tests/ui/test_dialog.h"
 
-#include <gtest/gtest.h>
-
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QStyle>
-#include <QWidget>
 
 namespace vexor::test {
 namespace {

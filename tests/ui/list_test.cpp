@@ -1,15 +1,11 @@
 // The report-view list control: columns, rows, searching, deleting and the selection mark.
-#include "tests/support/dialog_driver.h"
 #include "tests/ui/test_dialog.h"
-
-#include <gtest/gtest.h>
 
 #include <QHeaderView>
 #include <QTest>
 #include <QTreeView>
 
 #include <tuple>
-#include <utility>
 
 namespace vexor::test {
 namespace {

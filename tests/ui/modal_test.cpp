@@ -3,18 +3,12 @@
 #include "platform/cursor.h"
 #include "platform/ui/qt/icons.h"
 #include "platform/ui/qt/modal_hook.h"
-#include "tests/support/dialog_driver.h"
 #include "tests/ui/test_dialog.h"
 
 #include <gtest/gtest-spi.h>
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QWidget>
-
-#include <utility>
-#include <vector>
 
 namespace vexor::test {
 namespace {

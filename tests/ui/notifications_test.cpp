@@ -1,8 +1,5 @@
 // What edits and combo boxes tell the dialog, and in which order; what they let the user type.
-#include "tests/support/dialog_driver.h"
 #include "tests/ui/test_dialog.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>

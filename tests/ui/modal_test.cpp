@@ -88,6 +88,7 @@ TEST_F(ModalTest, AnUnexpectedWindowOrOneLeftOpenFailsTheTestAndIsClosed) {
 
 // The program shows the wait cursor while it reads the machine's accounts and the arrow after.
 TEST_F(ModalTest, TheWaitCursorShowsUntilTheArrowComesBack) {
+    InitCommonControls(); // as the program does at start: the cursor reaches Qt through the layer
     for (int i = 0; i < 2; ++i) { // a second one replaces the first, doesn't stack on it
         SetCursor(LoadCursorA(nullptr, IDC_WAIT));
         ASSERT_NE(QApplication::overrideCursor(), nullptr);

@@ -12,22 +12,23 @@
 
 using namespace vexor::res;
 
-TEST(ResourceLookup, EveryDialogIsFoundByItsOwnIdAndOtherIdsGiveNullptr) {
-    std::set<int> ids;
-    for (const DialogTemplate* dlg : allDialogs()) {
-        ASSERT_NE(dlg, nullptr);
-        EXPECT_EQ(findDialog(dlg->id), dlg);
-        EXPECT_TRUE(ids.insert(dlg->id).second) << "dialog id " << dlg->id << " twice";
+TEST(ResourceLookup, EveryResourceIsFoundByItsIdAndKindOnly) {
+    const std::set<int> dialogs{IDD_ACCESSMANAGER, IDD_ADDUSER,     IDD_ACCESSRIGHTS,
+                                IDD_ADDADMIN,      IDD_SETPASSWORD, IDD_ADMINLOGIN};
+    const std::set<int> strings{IDS_PROTECT_SWITCH, IDS_SETPASSWORD_CAPTION};
+    const std::set<int> icons{IDR_MAINFRAME, IDI_PADLOCK, IDI_USERS};
+    std::set<int> listed;
+    for (const DialogTemplate* dlg : allDialogs())
+        EXPECT_TRUE(dlg && findDialog(dlg->id) == dlg && listed.insert(dlg->id).second);
+    EXPECT_EQ(listed, dialogs);
+    std::set<int> ids{0, -1, 1, 101, 103, 129, 132, 136, 65535, 1 << 30};
+    for (const std::set<int>* kind : {&dialogs, &strings, &icons})
+        ids.insert(kind->begin(), kind->end());
+    for (int id : ids) { // 134 is both a dialog and a string
+        EXPECT_EQ(findDialog(id) != nullptr, dialogs.contains(id)) << id;
+        EXPECT_EQ(findString(id) != nullptr, strings.contains(id)) << id;
+        EXPECT_EQ(findIcon(id) != nullptr, icons.contains(id)) << id;
     }
-    EXPECT_EQ(ids, (std::set<int>{IDD_ACCESSMANAGER, IDD_ADDUSER, IDD_ACCESSRIGHTS, IDD_ADDADMIN,
-                                  IDD_SETPASSWORD, IDD_ADMINLOGIN}));
-    // Ids of the other kinds of resource must not be found as this kind.
-    for (int id : {0, -1, 1, 101, 103, IDS_PROTECT_SWITCH, IDR_MAINFRAME, 65535, 1 << 30})
-        EXPECT_EQ(findDialog(id), nullptr) << id;
-    for (int id : {0, -1, 132, 135, IDD_ACCESSMANAGER, IDR_MAINFRAME, 65535})
-        EXPECT_EQ(findString(id), nullptr) << id;
-    for (int id : {0, -1, 129, 136, IDD_ACCESSMANAGER, IDS_PROTECT_SWITCH, 65535})
-        EXPECT_EQ(findIcon(id), nullptr) << id;
 }
 
 // Both captions are loaded from the string table at run time: if a template said something else, the

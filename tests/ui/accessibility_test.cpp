@@ -6,13 +6,9 @@
 #include "resources/resource.h"
 #include "tests/ui/test_dialog.h"
 
-#include <gtest/gtest.h>
-
 #include <QAccessible>
 
 #include <map>
-#include <string>
-#include <vector>
 
 namespace vexor::test {
 namespace {

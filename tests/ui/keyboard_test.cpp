@@ -1,11 +1,6 @@
 // The dialog manager's keyboard: initial focus, tab order, Enter, Escape, the close box, mnemonics
-// (the space bar on check boxes: checkbox_test).
-#include "tests/support/dialog_driver.h"
+// (the space bar on check boxes shows in the main dialog's protection switch).
 #include "tests/ui/test_dialog.h"
-
-#include <gtest/gtest.h>
-
-#include <QWidget>
 
 namespace vexor::test {
 namespace {
@@ -58,80 +53,69 @@ TEST_F(KeyboardTest, TabFollowsTemplateOrderAndSkipsDisabledHiddenAndNonTabStops
     });
 }
 
-TEST_F(KeyboardTest, EnterRunsTheDefaultButtonOrTheFocusedPushButton) {
-    TestDialog dialog(kKeysDialog);
-    EXPECT_EQ(run(dialog,
-                  [](DialogDriver& d) {
-                      d.typeText(kNameEdit, "x");
-                      d.enter();
-                  }),
-              IDOK);
-    EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, IDOK}));
-
-    TestDialog buttons(kKeysDialog);
-    EXPECT_EQ(run(buttons,
-                  [&](DialogDriver& d) {
-                      tabStops(d, 4, true);
-                      ASSERT_EQ(d.focusedId(), kDeleteButton);
-                      d.enter();
-                      EXPECT_EQ(buttons.commands.back(), (Command{BN_CLICKED, kDeleteButton}));
-                      tabStops(d, 3, false);
-                      ASSERT_EQ(d.focusedId(), IDCANCEL);
-                      d.enter();
-                  }),
-              IDCANCEL);
-}
-
-TEST_F(KeyboardTest, NeitherEnterNorAMnemonicRunsADisabledButton) {
-    TestDialog dialog(kKeysDialog);
-    dialog.init = disabling({IDOK, kDeleteButton});
-    EXPECT_EQ(run(dialog,
-                  [&](DialogDriver& d) {
-                      const std::size_t start = dialog.commands.size();
-                      d.alt(u'l'); // while a button has the focus
-                      EXPECT_EQ(dialog.commands.size(), start);
-                      d.typeText(kNameEdit, "x");
-                      d.alt(u'l'); // while an edit has the focus: the letter is not typed either
-                      EXPECT_EQ(d.text(kNameEdit), "x");
-                      const std::size_t before = dialog.commands.size();
-                      d.enter();
-                      EXPECT_EQ(dialog.commands.size(), before);
-                  }),
-              IDCANCEL);
-}
-
-TEST_F(KeyboardTest, WithoutADefaultButtonEnterMeansIdokUnlessAPushButtonHasTheFocus) {
-    TestDialog dialog(kNoDefaultDialog);
-    EXPECT_EQ(run(dialog,
-                  [&](DialogDriver& d) {
-                      EXPECT_EQ(d.focusedId(), IDOK);
-                      d.tab();
-                      ASSERT_EQ(d.focusedId(), kOtherButton);
-                      d.enter();
-                      EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, kOtherButton}));
-                      tabStops(d, 2, true);
-                      ASSERT_EQ(d.focusedId(), kPlainCheck);
-                      d.enter();
-                  }),
-              IDOK);
-}
-
-// Escape cancels, as the program's dialogs show, also from their edits; so does the close box, unless
-// the Cancel button is disabled.
-TEST_F(KeyboardTest, TheCloseBoxCancelsUnlessTheCancelButtonIsDisabled) {
-    TestDialog plain(kKeysDialog);
-    EXPECT_EQ(run(plain, [](DialogDriver& d) { d.closeBox(); }), IDCANCEL);
-    EXPECT_EQ(plain.commands.back(), (Command{BN_CLICKED, IDCANCEL}));
-
-    TestDialog noCancel(kKeysDialog);
-    noCancel.init = disabling({IDCANCEL});
-    EXPECT_EQ(run(noCancel,
-                  [](DialogDriver& d) {
-                      d.closeBox();
-                      ASSERT_TRUE(d.window()->isVisible());
-                      d.click(IDOK);
-                  }),
-              IDOK);
+// Enter in an edit runs the default button, as the login shows; on a push button it runs that one, and
+// without a default button it means IDOK; neither Enter nor a mnemonic runs a disabled button. Escape
+// cancels, as the program's dialogs show, also from their edits; so does the close box, unless the Cancel
+// button is disabled. Every run ends with a click of the button whose code DoModal returns.
+TEST_F(KeyboardTest, EnterAndTheCloseBoxRunTheButtonWindowsRuns) {
+    struct Case {
+        const char* what;
+        UINT dialog;
+        std::vector<int> disabled;
+        std::function<void(TestDialog&, DialogDriver&)> act;
+        INT_PTR result;
+    };
+    const Case cases[] = {
+        {"Enter on a push button", kKeysDialog, {},
+         [](TestDialog& dialog, DialogDriver& d) {
+             tabStops(d, 4, true);
+             ASSERT_EQ(d.focusedId(), kDeleteButton);
+             d.enter();
+             EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, kDeleteButton}));
+             tabStops(d, 3, false);
+             ASSERT_EQ(d.focusedId(), IDCANCEL);
+             d.enter();
+         },
+         IDCANCEL},
+        {"disabled buttons", kKeysDialog, {IDOK, kDeleteButton},
+         [](TestDialog& dialog, DialogDriver& d) {
+             d.alt(u'l'); // while a button has the focus
+             d.typeText(kNameEdit, "x");
+             d.alt(u'l'); // while an edit has the focus: the letter is not typed either
+             d.enter();
+             EXPECT_EQ(d.text(kNameEdit), "x");
+             EXPECT_EQ(std::ranges::count(dialog.commands, UINT{BN_CLICKED}, &Command::code), 0);
+         },
+         IDCANCEL},
+        {"Enter without a default button", kNoDefaultDialog, {},
+         [](TestDialog& dialog, DialogDriver& d) {
+             EXPECT_EQ(d.focusedId(), IDOK);
+             d.tab();
+             ASSERT_EQ(d.focusedId(), kOtherButton);
+             d.enter();
+             EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, kOtherButton}));
+             tabStops(d, 2, true);
+             ASSERT_EQ(d.focusedId(), kPlainCheck);
+             d.enter();
+         },
+         IDOK},
+        {"the close box", kKeysDialog, {}, [](TestDialog&, DialogDriver& d) { d.closeBox(); }, IDCANCEL},
+        {"the close box with Cancel disabled", kKeysDialog, {IDCANCEL},
+         [](TestDialog&, DialogDriver& d) {
+             d.closeBox();
+             ASSERT_TRUE(d.window()->isVisible());
+             d.click(IDOK);
+         },
+         IDOK},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestDialog dialog(c.dialog);
+        dialog.init = disabling(c.disabled);
+        EXPECT_EQ(run(dialog, [&](DialogDriver& d) { c.act(dialog, d); }), c.result);
+        ASSERT_FALSE(dialog.commands.empty());
+        EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, static_cast<int>(c.result)}));
+    }
 }
 
 TEST_F(KeyboardTest, MnemonicsClickButtonsToggleCheckBoxesAndFocusTheControlAfterAStatic) {

@@ -4,15 +4,12 @@
 #include "platform/ui/qt/mnemonic.h"
 #include "tests/ui/test_dialog.h"
 
-#include <gtest/gtest.h>
-
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QStyle>
-#include <QWidget>
 
 namespace vexor::test {
 namespace {
@@ -34,14 +31,15 @@ int textRoom(const QAbstractButton& button) {
 }
 
 // Dialog units convert as Windows' MapDialogRect does with the base units of MS Shell Dlg 8 pt
-// (6 x 13 pixels), rounding halves up.
-TEST(ProgramDialogLayout, TheClientAreaIsTheTemplateSizeInDialogUnits) {
+// (6 x 13 pixels), rounding halves up. Every window shows the program icon in its title bar.
+TEST(ProgramDialogLayout, TheClientAreaIsTheTemplateSizeInDialogUnitsAndTheTitleShowsTheIcon) {
     EXPECT_EQ(ui::qt::duToPxX(4), 6);
     EXPECT_EQ(ui::qt::duToPxX(3), 5);
     EXPECT_EQ(ui::qt::duToPxY(8), 13);
     EXPECT_EQ(ui::qt::duToPxY(4), 7);
     forEachProgramDialog([](const res::DialogTemplate& tpl, QWidget& window) {
         EXPECT_EQ(window.size(), ui::qt::clientSize(tpl));
+        EXPECT_FALSE(window.windowIcon().isNull());
     });
 }
 
@@ -52,10 +50,9 @@ TEST(ProgramDialogLayout, EveryTextIsWholeAndDrawnWithGlyphsTheFontHas) {
                 continue;
             // Measured here, not with the layer's own fitting rule, so that a wrong rule can't pass.
             const QRect room = label->contentsRect();
-            const QRect needed =
-                QFontMetrics(label->font())
-                    .boundingRect(QRect(0, 0, room.width(), 100000), int(label->alignment()) | Qt::TextWordWrap,
-                                  label->text());
+            const QRect needed = QFontMetrics(label->font())
+                                     .boundingRect(QRect(0, 0, room.width(), 100000),
+                                                   int(label->alignment()) | Qt::TextWordWrap, label->text());
             EXPECT_LE(needed.width(), room.width()) << label->text().toStdString();
             EXPECT_LE(needed.height(), room.height()) << label->text().toStdString();
             EXPECT_TRUE(allGlyphsPresent(label->font(), label->text())) << label->text().toStdString();

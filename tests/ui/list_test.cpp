@@ -1,43 +1,30 @@
 // The report-view list control: columns, rows, searching, deleting and the selection mark.
-#include "tests/support/dialog_driver.h"
 #include "tests/ui/test_dialog.h"
-
-#include <gtest/gtest.h>
 
 #include <QHeaderView>
 #include <QTest>
 #include <QTreeView>
 
 #include <tuple>
-#include <utility>
 
 namespace vexor::test {
 namespace {
-
-class ListDialog : public TestDialog {
-  public:
-    ListDialog() : TestDialog(kListDialog) {}
-    CListCtrl m_list;
-
-  protected:
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, kList, m_list); }
-};
 
 class ListTest : public LayerTest {
   protected:
     // Runs checks on a list with the program's five columns while the dialog is up.
     void withList(const std::function<void(CListCtrl&, DialogDriver&)>& checks) {
-        ListDialog dialog;
-        dialog.init = [](TestDialog& self) {
-            CListCtrl& list = static_cast<ListDialog&>(self).m_list;
-            list.InsertColumn(0, "Name", LVCFMT_LEFT, 171);
-            list.InsertColumn(1, "Kennwort", LVCFMT_LEFT, 70);
-            list.InsertColumn(2, "Gruppe", LVCFMT_LEFT, 0);
-            list.InsertColumn(3, "Passwort", LVCFMT_LEFT, 0);
-            list.InsertColumn(4, "Offset", LVCFMT_RIGHT, 0);
+        CListCtrl list;
+        TestDialog dialog(kListDialog);
+        dialog.bound = {{kList, &list}};
+        dialog.init = [&list](TestDialog&) {
+            for (auto [heading, format, width] : {std::tuple{"Name", LVCFMT_LEFT, 171}, {"Kennwort", LVCFMT_LEFT, 70},
+                                                  {"Gruppe", LVCFMT_LEFT, 0}, {"Passwort", LVCFMT_LEFT, 0},
+                                                  {"Offset", LVCFMT_RIGHT, 0}})
+                list.InsertColumn(list.GetColumnCount(), heading, format, width);
             return TRUE;
         };
-        run(dialog, [&](DialogDriver& d) { checks(dialog.m_list, d); });
+        run(dialog, [&](DialogDriver& d) { checks(list, d); });
     }
 
     static void fill(CListCtrl& list, std::initializer_list<const char*> names) {
@@ -180,21 +167,20 @@ TEST_F(ListTest, InsertingAndDeletingRowsMovesTheSelectionMarkAndDeleteAllResets
     });
 }
 
-TEST_F(ListTest, WithoutFullRowSelectOnlyTheFirstColumnTakesClicks) {
+// The program's list selects whole rows, so a click in any column selects the row; in the initial mode
+// only the first column takes clicks.
+TEST_F(ListTest, AClickBesideTheFirstColumnSelectsTheRowOnlyWithFullRowSelect) {
     withList([](CListCtrl& list, DialogDriver& d) {
-        EXPECT_EQ(list.SetExtendedStyle(LVS_EX_FULLROWSELECT), 0u);
-        EXPECT_EQ(list.SetExtendedStyle(0), static_cast<DWORD>(LVS_EX_FULLROWSELECT));
-        EXPECT_EQ(list.GetExtendedStyle(), 0u);
         fill(list, {"a", "b"});
-        list.SetItemText(1, 1, "Ja");
         auto* view = qobject_cast<QTreeView*>(d.control(kList));
         ASSERT_NE(view, nullptr);
-        const QRect cell = view->visualRect(view->model()->index(1, 1));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
-        EXPECT_EQ(list.GetSelectionMark(), -1);
-        list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
-        EXPECT_EQ(list.GetSelectionMark(), 1);
+        const QPoint cell = view->visualRect(view->model()->index(1, 1)).center();
+        for (auto [style, mark] : {std::pair{DWORD{0}, -1}, {DWORD{LVS_EX_FULLROWSELECT}, 1}}) {
+            list.SetExtendedStyle(style);
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+            EXPECT_EQ(list.GetSelectionMark(), mark) << style;
+        }
+        EXPECT_EQ(list.SetExtendedStyle(0), static_cast<DWORD>(LVS_EX_FULLROWSELECT)); // the old one back
     });
 }
 

@@ -1,20 +1,14 @@
 // Modal runs: results, nested dialogs and message boxes, the test hook's own failures, message maps,
-// bound members, painting, icons and cursors.
+// bound members, painting and cursors.
 #include "platform/cursor.h"
 #include "platform/ui/qt/icons.h"
 #include "platform/ui/qt/modal_hook.h"
-#include "tests/support/dialog_driver.h"
 #include "tests/ui/test_dialog.h"
 
 #include <gtest/gtest-spi.h>
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QWidget>
-
-#include <utility>
-#include <vector>
 
 namespace vexor::test {
 namespace {
@@ -28,7 +22,7 @@ TEST_F(ModalTest, DoModalReturnsMinusOneWithoutATemplateAndEndDialogsCodeFromIni
     TestDialog missing(kMissingTemplate);
     EXPECT_EQ(missing.DoModal(), -1);
     EXPECT_EQ(missing.GetSafeHwnd(), nullptr);
-    TestDialog dialog(kOuterDialog);
+    TestDialog dialog(kKeysDialog);
     dialog.init = [](TestDialog& self) {
         self.EndDialog(42);
         return TRUE;
@@ -37,26 +31,26 @@ TEST_F(ModalTest, DoModalReturnsMinusOneWithoutATemplateAndEndDialogsCodeFromIni
 }
 
 TEST_F(ModalTest, ADialogOpensADialogThatShowsAMessageBox) {
-    TestDialog outer(kOuterDialog);
+    TestDialog outer(kKeysDialog);
     int boxResult = 0;
     outer.onCommand = [&](TestDialog& self, Command command) {
-        if (command != Command{BN_CLICKED, kOpenButton})
+        if (command != Command{BN_CLICKED, kDeleteButton})
             return;
-        TestDialog inner(kInnerDialog, &self);
+        TestDialog inner(kNoDefaultDialog, &self);
         inner.onCommand = [&](TestDialog& innerSelf, Command innerCommand) {
-            if (innerCommand == Command{BN_CLICKED, kReportButton})
+            if (innerCommand == Command{BN_CLICKED, kOtherButton})
                 boxResult = innerSelf.MessageBox(kReportText, kReportCaption, MB_OK | MB_ICONHAND);
         };
         EXPECT_EQ(inner.DoModal(), IDOK);
     };
-    script.expectDialog(kOuterDialog, [](DialogDriver& d) {
-        d.click(kOpenButton);
+    script.expectDialog(kKeysDialog, [](DialogDriver& d) {
+        d.click(kDeleteButton);
         d.click(IDOK);
     });
-    script.expectDialog(kInnerDialog, [](DialogDriver& d) {
-        d.click(kReportButton);
-        EXPECT_TRUE(d.window()->isVisible());    // the box closed, the dialog stays
-        EXPECT_EQ(d.focusedId(), kReportButton); // with the focus where it was
+    script.expectDialog(kNoDefaultDialog, [](DialogDriver& d) {
+        d.click(kOtherButton);
+        EXPECT_TRUE(d.window()->isVisible());   // the box closed, the dialog stays
+        EXPECT_EQ(d.focusedId(), kOtherButton); // with the focus where it was
         d.click(IDOK);
     });
     script.expectMessageBox(kReportCaption, kReportText, MB_OK | MB_ICONHAND).thenPress(IDOK);
@@ -86,25 +80,20 @@ TEST_F(ModalTest, MessageBoxesShowTheIconOfTheirTypeAndEveryWayOutIsOk) {
 // The script's own safety: a window nobody expected, or one its actions left open, fails the test and
 // is closed instead of hanging it.
 TEST_F(ModalTest, AnUnexpectedWindowOrOneLeftOpenFailsTheTestAndIsClosed) {
-    TestDialog dialog(kOuterDialog);
-    EXPECT_NONFATAL_FAILURE(EXPECT_EQ(dialog.DoModal(), IDCANCEL), "Unexpected dialog 9005");
-    script.expectDialog(kOuterDialog, [](DialogDriver&) {});
+    TestDialog dialog(kKeysDialog);
+    EXPECT_NONFATAL_FAILURE(EXPECT_EQ(dialog.DoModal(), IDCANCEL), "Unexpected dialog 9001");
+    script.expectDialog(kKeysDialog, [](DialogDriver&) {});
     EXPECT_NONFATAL_FAILURE(EXPECT_EQ(dialog.DoModal(), IDCANCEL), "still open after its actions");
 }
 
-TEST_F(ModalTest, EveryWindowShowsTheProgramIcon) {
-    TestDialog dialog(kOuterDialog);
-    run(dialog, [](DialogDriver& d) { EXPECT_FALSE(d.window()->windowIcon().isNull()); });
-    ASSERT_NE(ui::qt::iconHandle(ui::qt::kProgramIconId), nullptr);
-    EXPECT_EQ(AfxGetApp(), nullptr); // the tests have no application object; LoadIcon needs none
-}
-
+// The program shows the wait cursor while it reads the machine's accounts and the arrow after.
 TEST_F(ModalTest, TheWaitCursorShowsUntilTheArrowComesBack) {
-    InitCommonControls();
-    SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-    ASSERT_NE(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    SetCursor(LoadCursorA(nullptr, IDC_WAIT)); // replaces, doesn't stack
+    InitCommonControls(); // as the program does at start: the cursor reaches Qt through the layer
+    for (int i = 0; i < 2; ++i) { // a second one replaces the first, doesn't stack on it
+        SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
     SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
@@ -124,12 +113,12 @@ class MapBase : public CDialog {
 };
 
 BEGIN_MESSAGE_MAP(MapBase, CDialog)
-ON_BN_CLICKED(kOpenButton, &MapBase::OnBaseOpen)
+ON_BN_CLICKED(kDeleteButton, &MapBase::OnBaseOpen)
 END_MESSAGE_MAP()
 
 class MapDerived : public MapBase {
   public:
-    MapDerived() : MapBase(kOuterDialog) {}
+    MapDerived() : MapBase(kKeysDialog) {}
     void OnFirst() { calls.push_back("first"); }
     void OnSecond() { calls.push_back("second"); }
     void OnPaint() {
@@ -144,15 +133,15 @@ class MapDerived : public MapBase {
 
 BEGIN_MESSAGE_MAP(MapDerived, MapBase)
 ON_WM_PAINT()
-ON_BN_CLICKED(kOpenButton, &MapDerived::OnFirst)
-ON_BN_CLICKED(kOpenButton, &MapDerived::OnSecond)
+ON_BN_CLICKED(kDeleteButton, &MapDerived::OnFirst)
+ON_BN_CLICKED(kDeleteButton, &MapDerived::OnSecond)
 END_MESSAGE_MAP()
 
 TEST_F(ModalTest, TheMostDerivedMapsFirstEntryWinsAndOkReachesTheVirtualHandler) {
     MapDerived dialog;
     EXPECT_EQ(run(dialog,
                   [&](DialogDriver& d) {
-                      d.click(kOpenButton);
+                      d.click(kDeleteButton);
                       d.window()->grab(); // paints the window as the screen would
                       d.click(IDOK);
                   }),
@@ -168,37 +157,30 @@ TEST_F(ModalTest, TheMostDerivedMapsFirstEntryWinsAndOkReachesTheVirtualHandler)
 // The member is the control until the dialog closes, and the program's own SetCheck is silent. That
 // the user's clicks and space bar reach a check box before the dialog hears of them shows in the main
 // dialog's switch, which saves only changes made by the user.
-class CheckDialog : public TestDialog {
-  public:
-    CheckDialog() : TestDialog(kNoDefaultDialog) {}
-    CButton m_check;
-
-  protected:
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, kPlainCheck, m_check); }
-};
-
 TEST_F(ModalTest, ABoundMembersSetCheckSendsNoClickAndTheMemberOutlivesItsWindowSafely) {
-    CheckDialog dialog;
-    dialog.init = [](TestDialog& self) {
-        static_cast<CheckDialog&>(self).m_check.SetCheck(BST_CHECKED);
+    CButton check;
+    TestDialog dialog(kNoDefaultDialog);
+    dialog.bound = {{kPlainCheck, &check}};
+    dialog.init = [&check](TestDialog&) {
+        check.SetCheck(BST_CHECKED);
         return TRUE;
     };
     run(dialog, [&](DialogDriver& d) {
-        EXPECT_EQ(dialog.GetDlgItem(kPlainCheck), &dialog.m_check);
-        EXPECT_EQ(dialog.m_check.GetDlgCtrlID(), kPlainCheck);
-        EXPECT_EQ(dialog.m_check.GetParent(), &dialog);
-        EXPECT_EQ(dialog.m_check.GetButtonStyle() & BS_TYPEMASK, static_cast<UINT>(BS_AUTOCHECKBOX));
+        EXPECT_EQ(dialog.GetDlgItem(kPlainCheck), &check);
+        EXPECT_EQ(check.GetDlgCtrlID(), kPlainCheck);
+        EXPECT_EQ(check.GetParent(), &dialog);
+        EXPECT_EQ(check.GetButtonStyle() & BS_TYPEMASK, static_cast<UINT>(BS_AUTOCHECKBOX));
         EXPECT_TRUE(d.isChecked(kPlainCheck));
-        dialog.m_check.SetCheck(BST_UNCHECKED);
+        check.SetCheck(BST_UNCHECKED);
         EXPECT_FALSE(d.isChecked(kPlainCheck));
-        dialog.m_check.SetCheck(2); // any non-zero state checks a two-state box
-        EXPECT_EQ(dialog.m_check.GetCheck(), BST_CHECKED);
+        check.SetCheck(2); // any non-zero state checks a two-state box
+        EXPECT_EQ(check.GetCheck(), BST_CHECKED);
     });
     EXPECT_TRUE(dialog.codesFrom(kPlainCheck).empty());
     // Closed: the member no longer has a window, and asking it is safe.
-    EXPECT_EQ(dialog.m_check.GetSafeHwnd(), nullptr);
-    EXPECT_EQ(dialog.m_check.GetCheck(), BST_UNCHECKED);
-    EXPECT_EQ(dialog.m_check.GetWindowText(), "");
+    EXPECT_EQ(check.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(check.GetCheck(), BST_UNCHECKED);
+    EXPECT_EQ(check.GetWindowText(), "");
 }
 
 } // namespace

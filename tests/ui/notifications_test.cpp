@@ -1,8 +1,5 @@
 // What edits and combo boxes tell the dialog, and in which order; what they let the user type.
-#include "tests/support/dialog_driver.h"
 #include "tests/ui/test_dialog.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,11 +16,10 @@ constexpr const char* kLongName = "Ein sehr langer Benutzername, der nicht ganz 
 class ComboDialog : public TestDialog {
   public:
     ComboDialog() : TestDialog(kComboDialog) {
-        init = [](TestDialog& self) {
-            auto& dialog = static_cast<ComboDialog&>(self);
-            for (const char* name : {"beta", "Alpha", "gamma", "Beta", "\xC3\x84rger"})
-                dialog.indexes.push_back(dialog.m_narrow.AddString(name));
-            dialog.m_narrow.AddString(kLongName);
+        bound = {{kNarrowCombo, &m_narrow}, {kWideCombo, &m_wide}};
+        init = [this](TestDialog&) {
+            for (const char* name : {"beta", "Alpha", "gamma", "Beta", "\xC3\x84rger", kLongName})
+                indexes.push_back(m_narrow.AddString(name));
             return TRUE;
         };
         onCommand = [this](TestDialog&, Command command) {
@@ -36,12 +32,6 @@ class ComboDialog : public TestDialog {
     CComboBox m_wide;
     std::vector<int> indexes;
     std::vector<std::string> textAt; // the combo's text when each of its notifications arrived
-
-  protected:
-    void DoDataExchange(CDataExchange* pDX) override {
-        DDX_Control(pDX, kNarrowCombo, m_narrow);
-        DDX_Control(pDX, kWideCombo, m_wide);
-    }
 };
 
 TEST_F(EditTest, EveryChangeOfTheTextSendsEnChangeTheProgramsTooAndTypedTextComesBackAsUtf8) {
@@ -86,7 +76,7 @@ TEST_F(EditTest, APasswordEditMasksWhatIsTypedAndAReadOnlyOneRefusesTypingAndPas
 TEST_F(ComboTest, SortedAddingIgnoresCaseAndTheProgramsSelectionIsSilent) {
     ComboDialog dialog;
     run(dialog, [&](DialogDriver& d) {
-        EXPECT_EQ(dialog.indexes, (std::vector<int>{0, 0, 2, 2, 1}));
+        EXPECT_EQ(dialog.indexes, (std::vector<int>{0, 0, 2, 2, 1, 4}));
         std::vector<std::string> items;
         for (int i = -1; i <= dialog.m_narrow.GetCount(); ++i) // one index out of range at each end
             items.push_back(dialog.m_narrow.GetLBText(i));
@@ -102,70 +92,77 @@ TEST_F(ComboTest, SortedAddingIgnoresCaseAndTheProgramsSelectionIsSilent) {
     EXPECT_TRUE(dialog.codesFrom(kNarrowCombo).empty());
 }
 
-TEST_F(ComboTest, TypingSendsEditUpdateThenEditChangeForEachCharacterAndKeepsItsCase) {
-    ComboDialog dialog;
-    std::string name;
-    run(dialog, [&](DialogDriver& d) {
-        d.typeText(kNarrowCombo, "al");
-        EXPECT_EQ(dialog.codesFrom(kNarrowCombo),
-                  (std::vector<UINT>{CBN_SETFOCUS, CBN_EDITUPDATE, CBN_EDITCHANGE, CBN_EDITUPDATE,
-                                     CBN_EDITCHANGE}));
-        EXPECT_EQ(dialog.textAt.back(), "al");
-        EXPECT_EQ(dialog.m_narrow.GetCurSel(), CB_ERR);
-        d.type("pha");
-        d.tab(); // leaving the box must not re-case the text to the item "Alpha"
-        name = dialog.m_narrow.GetWindowText();
-    });
-    EXPECT_EQ(name, "alpha");
-}
-
-TEST_F(ComboTest, PickingWithTheMouseSendsSelEndOkCloseUpSelChangeWithTheTextInPlace) {
-    ComboDialog dialog;
-    run(dialog, [&](DialogDriver& d) {
-        d.pickComboItem(kNarrowCombo, "gamma");
-        const std::vector<UINT> codes = dialog.codesFrom(kNarrowCombo);
-        const std::vector<UINT> tail(codes.end() - 3, codes.end());
-        EXPECT_EQ(tail, (std::vector<UINT>{CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
-        EXPECT_NE(std::find(codes.begin(), codes.end(), CBN_DROPDOWN), codes.end());
-        EXPECT_EQ(dialog.textAt.back(), "gamma");
-        EXPECT_EQ(*(dialog.textAt.end() - 3), "gamma");
-        EXPECT_EQ(dialog.m_narrow.GetCurSel(), 5);
-        EXPECT_FALSE(dialog.m_narrow.GetDroppedState());
-    });
-}
-
-TEST_F(ComboTest, ClosingTheListWithoutAPickSendsSelEndCancelAndCloseUp) {
-    ComboDialog dialog;
-    EXPECT_EQ(run(dialog,
-                  [&](DialogDriver& d) {
-                      d.typeText(kNarrowCombo, "x");
-                      dialog.commands.clear();
-                      d.key(Qt::Key_F4);
-                      EXPECT_TRUE(dialog.m_narrow.GetDroppedState());
-                      d.key(Qt::Key_Escape);
-                      EXPECT_FALSE(dialog.m_narrow.GetDroppedState());
-                      EXPECT_EQ(dialog.codesFrom(kNarrowCombo),
-                                (std::vector<UINT>{CBN_DROPDOWN, CBN_SELENDCANCEL, CBN_CLOSEUP}));
-                      EXPECT_EQ(d.text(kNarrowCombo), "x");
-                      ASSERT_TRUE(d.window()->isVisible()); // Escape closed the list, not the dialog
-                  }),
-              IDCANCEL);
-}
-
-TEST_F(ComboTest, ArrowKeysOnAClosedBoxSelectAndNotify) {
-    ComboDialog dialog;
-    run(dialog, [&](DialogDriver& d) {
-        d.typeText(kNarrowCombo, "");
-        dialog.commands.clear();
-        d.key(Qt::Key_Down);
-        EXPECT_EQ(dialog.codesFrom(kNarrowCombo), (std::vector<UINT>{CBN_SELENDOK, CBN_SELCHANGE}));
-        EXPECT_EQ(d.text(kNarrowCombo), "Alpha");
-        d.key(Qt::Key_Down);
-        EXPECT_EQ(dialog.m_narrow.GetCurSel(), 1);
-        d.key(Qt::Key_Up);
-        d.key(Qt::Key_Up); // already at the top: nothing more
-        EXPECT_EQ(dialog.codesFrom(kNarrowCombo).size(), 6u);
-    });
+// What the user does to the box, and what the dialog hears of it in Windows' order, the box's text in
+// place at each notification; the list closed and the text kept as it is when the user leaves the box
+// (no re-casing to a matching item).
+TEST_F(ComboTest, EveryUserActionNotifiesInWindowsOrderWithTheTextInPlace) {
+    constexpr UINT kUpdate = CBN_EDITUPDATE, kChange = CBN_EDITCHANGE, kOk = CBN_SELENDOK,
+                   kSel = CBN_SELCHANGE;
+    const std::string kAerger = "\xC3\x84rger";
+    struct Case {
+        const char* what;
+        const char* typedFirst; // nullptr: the box doesn't have the focus yet
+        std::function<void(ComboDialog&, DialogDriver&)> act;
+        std::vector<UINT> codes;
+        std::vector<std::string> lastTexts; // the text at the last notifications
+        int selection;
+    };
+    const Case cases[] = {
+        {"typing",
+         nullptr,
+         [](ComboDialog&, DialogDriver& d) { d.typeText(kNarrowCombo, "alpha"); },
+         {CBN_SETFOCUS, kUpdate, kChange, kUpdate, kChange, kUpdate, kChange, kUpdate, kChange, kUpdate,
+          kChange},
+         {"alph", "alpha", "alpha"},
+         CB_ERR},
+        {"a pick with the mouse",
+         "",
+         [](ComboDialog&, DialogDriver& d) { d.pickComboItem(kNarrowCombo, "gamma"); },
+         {CBN_DROPDOWN, kOk, CBN_CLOSEUP, kSel},
+         {"gamma", "gamma", "gamma"},
+         5},
+        {"the list closed without a pick",
+         "x",
+         [](ComboDialog& dialog, DialogDriver& d) {
+             d.key(Qt::Key_F4);
+             EXPECT_TRUE(dialog.m_narrow.GetDroppedState());
+             d.key(Qt::Key_Escape); // closes the list, not the dialog
+         },
+         {CBN_DROPDOWN, CBN_SELENDCANCEL, CBN_CLOSEUP},
+         {"x", "x", "x"},
+         CB_ERR},
+        {"arrow keys on the closed box, Up at the top doing nothing",
+         "",
+         [](ComboDialog&, DialogDriver& d) {
+             for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up})
+                 d.key(key);
+         },
+         {kOk, kSel, kOk, kSel, kOk, kSel},
+         {"Alpha", "Alpha", kAerger, kAerger, "Alpha", "Alpha"},
+         0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ComboDialog dialog;
+        run(dialog, [&](DialogDriver& d) {
+            if (c.typedFirst) {
+                d.typeText(kNarrowCombo, c.typedFirst);
+                dialog.commands.clear();
+                dialog.textAt.clear();
+            }
+            c.act(dialog, d);
+            EXPECT_EQ(dialog.codesFrom(kNarrowCombo), c.codes);
+            ASSERT_GE(dialog.textAt.size(), c.lastTexts.size());
+            EXPECT_EQ(std::vector(dialog.textAt.end() - static_cast<std::ptrdiff_t>(c.lastTexts.size()),
+                                  dialog.textAt.end()),
+                      c.lastTexts);
+            EXPECT_EQ(dialog.m_narrow.GetCurSel(), c.selection);
+            EXPECT_FALSE(dialog.m_narrow.GetDroppedState());
+            ASSERT_TRUE(d.window()->isVisible());
+            d.tab();
+            EXPECT_EQ(dialog.m_narrow.GetWindowText(), c.lastTexts.back());
+        });
+    }
 }
 
 TEST_F(ComboTest, WithoutAutoHScrollTypingStopsAtTheVisibleWidthButAPickIsTakenWhole) {

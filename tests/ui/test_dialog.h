@@ -34,6 +34,7 @@ class TestDialog : public CDialog {
     std::vector<Command> commands;
     std::function<BOOL(TestDialog&)> init;               // runs after the base initialisation
     std::function<void(TestDialog&, Command)> onCommand; // runs before the message map
+    std::vector<std::pair<int, CWnd*>> bound;            // members bound to their controls by id
 
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
@@ -49,6 +50,11 @@ class TestDialog : public CDialog {
                 onCommand(*this, command);
         }
         return CDialog::OnWndMsg(message, wParam, lParam, pResult);
+    }
+
+    void DoDataExchange(CDataExchange* pDX) override {
+        for (auto [id, member] : bound)
+            DDX_Control(pDX, id, *member);
     }
 
     std::vector<UINT> codesFrom(int id) const {

@@ -86,6 +86,7 @@ TEST_F(VexorRegTool, ImportOfAFileThatCannotBeReadSaysWhy) {
 TEST_F(VexorRegTool, TheFixtureLandsAsItsBytesSayAndExportImportExportIsByteIdentical) {
     Ok({"import", std::string(VEXOR_TOOL_FIXTURES) + "/every-type.reg"});
     Ok({"add", kKey + "\\bad\xFF", "/v", "name\xFE", "/d", "data\xFD"});
+    Ok({"add", kKey + "\\bad\xFF", "/v", "expand", "/t", "REG_EXPAND_SZ", "/d", "\xFE"});
     WriteFile(Path("first.reg"), Exported(kKey));
     ASSERT_NE(ReadFile(Path("first.reg")), "");
     Ok({"delete", kKey, "/f"});
@@ -107,6 +108,7 @@ TEST_F(VexorRegTool, TheFixtureLandsAsItsBytesSayAndExportImportExportIsByteIden
                          "Level"),
               "\x04\0\0\0"s);
     EXPECT_EQ(StoredData("VexorToolTest\\bad\xFF", "name\xFE"), "data\xFD\0"s);
+    EXPECT_EQ(StoredData("VexorToolTest\\bad\xFF", "expand"), "\xFE\0"s);
 }
 
 // Whatever the command, a damaged store, or one that can't be reached, is named and left as it is.

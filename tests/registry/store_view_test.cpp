@@ -4,7 +4,6 @@
 #include "tests/registry/store_fixture.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 
 using namespace registry_test;
@@ -31,10 +30,9 @@ std::uint64_t writtenTime(const std::string& name) {
     }
 }
 
+// prefix and three digits, so that the names sort as the numbers do.
 std::string numbered(const char* prefix, int number) {
-    char name[32];
-    std::snprintf(name, sizeof name, "%s%03d", prefix, number);
-    return name;
+    return prefix + std::to_string(1000 + number).substr(1);
 }
 
 HKEY openFull(const char* path) {

@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-namespace registry_test {
-
 // The status of creating (or opening) parent\path; the handle goes to *taken, or is closed again.
 inline LONG createStatus(HKEY parent, const std::string& path, REGSAM access = KEY_ALL_ACCESS,
                          HKEY* taken = nullptr, DWORD* disposition = nullptr) {
@@ -166,5 +164,3 @@ inline void expectCalls(HKEY key, std::initializer_list<CallOn> calls, LONG expe
 inline const std::initializer_list<CallOn> kEveryCallButClose = {
     Call::Open,        Call::OpenSelf, Call::Create,    Call::Query,     Call::Set,
     Call::DeleteValue, Call::EnumKey,  Call::EnumValue, Call::DeleteTree};
-
-} // namespace registry_test

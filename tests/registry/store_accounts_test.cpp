@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <sstream>
 
-using namespace registry_test;
 using vexor::registry::setAccountSource;
 
 namespace {

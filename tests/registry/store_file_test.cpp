@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace registry_test;
 namespace fs = std::filesystem;
 using vexor::registry::checkStore;
 using vexor::registry::closeStore;

@@ -6,7 +6,6 @@
 #include <clocale>
 #include <filesystem>
 
-using namespace registry_test;
 using vexor::registry::sameKeyName;
 using vexor::registry::detail::foldName;
 using vexor::registry::detail::nameLength;

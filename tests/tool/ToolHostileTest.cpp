@@ -4,7 +4,8 @@
 
 #include "tools/reg/Utf16.h"
 
-#include "platform/registry/registry.h"
+#include "tests/registry/registry_test_support.h"
+
 #include "platform/registry/store.h"
 
 #include <atomic>
@@ -153,13 +154,7 @@ TEST_F(VexorRegTool, NamesWithLineBreaksAreRefusedWhereTheyWouldBeWritten) {
     Fails({"import", Path("cr.reg")}, "cr.reg: line 4: The value name holds a line break");
     EXPECT_FALSE(fs::exists(m_strStore));
     // Written by another program, such a name still can't reach a file, and can still be deleted.
-    HKEY hKey = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, "VexorToolTest", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &hKey, nullptr),
-              ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExA(hKey, "two\nlines", 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2),
-              ERROR_SUCCESS);
-    RegCloseKey(hKey);
+    writeString(HKEY_CLASSES_ROOT, "VexorToolTest", "two\nlines", "x");
     vexor::registry::closeStore();
     Fails({"export", kKey, Path("out.reg")}, "holds a line break, which a .reg file cannot carry");
     EXPECT_FALSE(fs::exists(Path("out.reg")));

@@ -1,6 +1,7 @@
 #include "tests/tool/ToolTestFixture.h"
 
-#include "platform/registry/registry.h"
+#include "tests/registry/registry_test_support.h"
+
 #include "platform/registry/store.h"
 
 #include <cerrno>
@@ -133,15 +134,10 @@ std::string VexorRegTool::Exported(const std::string& strKey) const {
 std::string VexorRegTool::StoredData(const std::string& strSubKey, const std::string& strName) const {
     vexor::registry::closeStore(); // so that this process sees what the tool wrote since
     HKEY hKey = nullptr;
-    DWORD cbData = 0;
-    std::string data = "<no value>";
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, strSubKey.c_str(), 0, KEY_READ, &hKey) == ERROR_SUCCESS &&
-        RegQueryValueExA(hKey, strName.c_str(), nullptr, nullptr, nullptr, &cbData) == ERROR_SUCCESS) {
-        data.assign(cbData, '\0');
-        RegQueryValueExA(hKey, strName.c_str(), nullptr, nullptr, reinterpret_cast<LPBYTE>(data.data()),
-                         &cbData);
-    }
+    LONG status = openStatus(HKEY_CLASSES_ROOT, strSubKey.c_str(), KEY_READ, &hKey);
+    const std::string data =
+        status == ERROR_SUCCESS ? readBytes(hKey, strName.c_str(), nullptr, &status) : "";
     RegCloseKey(hKey);
     vexor::registry::closeStore();
-    return data;
+    return status == ERROR_SUCCESS ? data : "<no value>";
 }

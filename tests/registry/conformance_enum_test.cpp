@@ -2,8 +2,6 @@
 // that don't fit, and changes between the calls of one enumeration.
 #include "tests/registry/conformance_fixture.h"
 
-using namespace registry_test;
-
 namespace {
 
 // One step as the program takes it: open the key, fetch one index, close it again.

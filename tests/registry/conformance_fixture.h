@@ -7,7 +7,6 @@
 
 #ifndef _WIN32
 #include "tests/common/TempStore.h"
-#include <memory>
 #endif
 
 class Conformance : public ::testing::Test {
@@ -15,29 +14,19 @@ class Conformance : public ::testing::Test {
     static constexpr const char* kScratch = "VexorConformance";
 
     void SetUp() override {
-#ifndef _WIN32
-        m_store = std::make_unique<TempStore>();
-#endif
         SHDeleteKeyA(HKEY_CLASSES_ROOT, kScratch);
-        m_scratch = registry_test::createKey(HKEY_CLASSES_ROOT, kScratch);
+        m_scratch = createKey(HKEY_CLASSES_ROOT, kScratch);
         ASSERT_NE(m_scratch, nullptr);
     }
-
     void TearDown() override {
         RegCloseKey(m_scratch);
         SHDeleteKeyA(HKEY_CLASSES_ROOT, kScratch);
-#ifndef _WIN32
-        m_store.reset();
-#endif
     }
-
-    HKEY scratch() const {
-        return m_scratch;
-    }
+    HKEY scratch() const { return m_scratch; }
 
   private:
 #ifndef _WIN32
-    std::unique_ptr<TempStore> m_store;
+    TempStore m_store; // made before SetUp and removed after TearDown
 #endif
     HKEY m_scratch = nullptr;
 };

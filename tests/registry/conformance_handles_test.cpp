@@ -2,8 +2,6 @@
 // longer) valid.
 #include "tests/registry/conformance_fixture.h"
 
-using namespace registry_test;
-
 TEST_F(Conformance, PredefinedRootOpenedWithoutSubkeyIsTheRootItself) {
     for (HKEY root : {HKEY_CLASSES_ROOT, HKEY_LOCAL_MACHINE}) {
         for (const char* path : {static_cast<const char*>(nullptr), ""}) {

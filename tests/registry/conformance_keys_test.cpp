@@ -1,8 +1,6 @@
 // Creating, opening and deleting keys: whole paths, name case, name length and malformed paths.
 #include "tests/registry/conformance_fixture.h"
 
-using namespace registry_test;
-
 namespace {
 // What RegCreateKeyExA tells about parent\path: new or opened.
 DWORD disposition(HKEY parent, const char* path) {

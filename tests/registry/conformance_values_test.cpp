@@ -1,8 +1,6 @@
 // Values: raw bytes with a type, sizes and ERROR_MORE_DATA, names of every kind.
 #include "tests/registry/conformance_fixture.h"
 
-using namespace registry_test;
-
 namespace {
 constexpr LONG kErrorNoAccess = 998; // what Windows answers for data that isn't there
 }

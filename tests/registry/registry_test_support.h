@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-namespace registry_test {
-
 // The status of creating (or opening) parent\path; the handle goes to *taken, or is closed again.
 inline LONG createStatus(HKEY parent, const std::string& path, REGSAM access = KEY_ALL_ACCESS,
                          HKEY* taken = nullptr, DWORD* disposition = nullptr) {
@@ -61,9 +59,13 @@ inline LONG setBytes(HKEY key, const char* name, DWORD type, const std::string& 
                           static_cast<DWORD>(bytes.size()));
 }
 
-// A string value as the program writes one: its bytes and the terminating NUL.
+// A text as the program stores it: up to its first NUL, and that NUL.
+inline std::string withNul(const std::string& text) {
+    return std::string(text.c_str(), text.size() + 1);
+}
+
 inline LONG setString(HKEY key, const char* name, const std::string& text) {
-    return setBytes(key, name, REG_SZ, std::string(text.c_str(), text.size() + 1));
+    return setBytes(key, name, REG_SZ, withNul(text));
 }
 
 // Creates parent\path and sets a string value in it, as the program stores its texts.
@@ -71,10 +73,6 @@ inline void writeString(HKEY parent, const std::string& path, const char* name, 
     HKEY key = createKey(parent, path);
     EXPECT_EQ(setString(key, name, text), ERROR_SUCCESS) << path << " " << name;
     RegCloseKey(key);
-}
-
-inline std::string withNul(const std::string& text) {
-    return std::string(text.c_str(), text.size() + 1);
 }
 
 // Whether a value is there, asking only for its size.
@@ -145,41 +143,24 @@ inline std::vector<std::string> valueNames(HKEY key) {
 
 // The calls the program makes on a handle, each with harmless arguments, so that a test can check
 // what a whole row of them answers.
-enum class Call { Open, OpenSelf, Create, Query, Set, DeleteValue, EnumKey, EnumValue, DeleteTree, Close };
+struct Call {
+    static LONG Open(HKEY key) { return openStatus(key, "x"); }
+    static LONG OpenSelf(HKEY key) { return openStatus(key, ""); }
+    static LONG Create(HKEY key) { return createStatus(key, "x"); }
+    static LONG Query(HKEY key) { return queryStatus(key, "v"); }
+    static LONG Set(HKEY key) { return setString(key, "v", "set by a call"); }
+    static LONG DeleteValue(HKEY key) { return RegDeleteValueA(key, "v"); }
+    static LONG EnumKey(HKEY key) { return enumKey(key, 0); }
+    static LONG EnumValue(HKEY key) { return enumValue(key, 0); }
+    static LONG DeleteTree(HKEY key) { return deleteTree(key, "x"); }
+};
+using CallOn = LONG (*)(HKEY);
 
-inline LONG callOn(HKEY key, Call call) {
-    switch (call) {
-    case Call::Open:
-        return openStatus(key, "x");
-    case Call::OpenSelf:
-        return openStatus(key, "");
-    case Call::Create:
-        return createStatus(key, "x");
-    case Call::Query:
-        return queryStatus(key, "v");
-    case Call::Set:
-        return setString(key, "v", "set by a call");
-    case Call::DeleteValue:
-        return RegDeleteValueA(key, "v");
-    case Call::EnumKey:
-        return enumKey(key, 0);
-    case Call::EnumValue:
-        return enumValue(key, 0);
-    case Call::DeleteTree:
-        return deleteTree(key, "x");
-    case Call::Close:
-        return RegCloseKey(key);
-    }
-    return -1;
+inline void expectCalls(HKEY key, std::initializer_list<CallOn> calls, LONG expected) {
+    for (std::size_t i = 0; i < calls.size(); ++i)
+        EXPECT_EQ(calls.begin()[i](key), expected) << "call " << i << " of the row";
 }
 
-inline void expectCalls(HKEY key, std::initializer_list<Call> calls, LONG expected) {
-    for (Call call : calls)
-        EXPECT_EQ(callOn(key, call), expected) << "call " << static_cast<int>(call);
-}
-
-constexpr std::initializer_list<Call> kEveryCallButClose = {Call::Open,    Call::OpenSelf,  Call::Create,
-                                                            Call::Query,   Call::Set,       Call::DeleteValue,
-                                                            Call::EnumKey, Call::EnumValue, Call::DeleteTree};
-
-} // namespace registry_test
+inline const std::initializer_list<CallOn> kEveryCallButClose = {
+    Call::Open,        Call::OpenSelf, Call::Create,    Call::Query,     Call::Set,
+    Call::DeleteValue, Call::EnumKey,  Call::EnumValue, Call::DeleteTree};

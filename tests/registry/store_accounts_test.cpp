@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <sstream>
 
-using namespace registry_test;
 using vexor::registry::setAccountSource;
 
 namespace {
@@ -63,7 +62,7 @@ TEST_F(StoreTest, AccountsKeyRefusesEveryChange) {
     setAccountSource([] { return std::vector<std::string>{"alice"}; });
     HKEY key = openAccounts();
     expectCalls(key, {Call::Set, Call::DeleteValue, Call::Create}, ERROR_ACCESS_DENIED);
-    EXPECT_EQ(callOn(key, Call::Open), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(Call::Open(key), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(deleteTree(HKEY_LOCAL_MACHINE, kAccountsPath), ERROR_ACCESS_DENIED);
     EXPECT_EQ(valueNames(key), std::vector<std::string>{"alice"});
     RegCloseKey(key);

@@ -1,8 +1,6 @@
 // What our store chooses where Windows leaves room: buffers after ERROR_MORE_DATA, classes, times.
 #include "tests/registry/store_fixture.h"
 
-using namespace registry_test;
-
 TEST_F(StoreTest, BuffersThatAreTooSmallAreLeftAloneAndTheSizesTold) {
     makeKey(HKEY_CLASSES_ROOT, "LongerName");
     ASSERT_EQ(setString(HKEY_CLASSES_ROOT, "LongerName", "data"), ERROR_SUCCESS);

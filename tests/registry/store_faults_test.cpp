@@ -2,7 +2,6 @@
 // operations leaves the store as it was.
 #include "tests/registry/store_fixture.h"
 
-using namespace registry_test;
 namespace testing_hooks = vexor::registry::testing;
 
 TEST_F(StoreTest, EveryCallIsCountedAndAFailedOperationFailsItsCallOnce) {

@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace registry_test;
 namespace fs = std::filesystem;
 using vexor::registry::checkStore;
 using vexor::registry::closeStore;
@@ -127,7 +126,8 @@ TEST_F(StoreTest, FirstWriteCreatesAMarkedStoreAndItsFoldersOwnerOnly) {
         EXPECT_EQ(fs::status(made).permissions() & fs::perms::all, fs::perms::owner_all) << made;
     for (const auto& entry : fs::directory_iterator(top / "b")) {
         EXPECT_EQ(entry.path().filename().string().rfind(".registry-new", 0), std::string::npos);
-        EXPECT_EQ(entry.status().permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write)
+        EXPECT_EQ(entry.status().permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write)
             << entry.path();
     }
 }
@@ -142,14 +142,21 @@ TEST_F(StoreTest, FilesAnotherUserCouldPlantOrChangeAreRefused) {
         const char* messagePart;
         bool needsRoot;
     } cases[] = {
-        {"store open to others", [&] { return chmod(path().c_str(), 0666); }, "other users may write it (mode 0666)", false},
-        {"store of another user", [&] { return chown(path().c_str(), 65534, 65534); }, "belongs to nobody (uid 65534)", true},
+        {"store open to others", [&] { return chmod(path().c_str(), 0666); },
+         "other users may write it (mode 0666)", false},
+        {"store of another user", [&] { return chown(path().c_str(), 65534, 65534); },
+         "belongs to nobody (uid 65534)", true},
         {"link by another user",
-         [&] { return rename(path().c_str(), other.c_str()) | symlink(other.c_str(), path().c_str()) |
-                      lchown(path().c_str(), 65534, 65534); },
+         [&] {
+             return rename(path().c_str(), other.c_str()) | symlink(other.c_str(), path().c_str()) |
+                    lchown(path().c_str(), 65534, 65534);
+         },
          "symbolic link made by nobody (uid 65534)", true},
         {"log file as a link",
-         [&] { return rename((path() + "-wal").c_str(), other.c_str()) | symlink(other.c_str(), (path() + "-wal").c_str()); },
+         [&] {
+             return rename((path() + "-wal").c_str(), other.c_str()) |
+                    symlink(other.c_str(), (path() + "-wal").c_str());
+         },
          "-wal is a symbolic link", false},
         {"log file of another user", [&] { return chown((path() + "-wal").c_str(), 65534, 65534); },
          "-wal belongs to nobody (uid 65534), not to the store's owner", true},
@@ -228,7 +235,7 @@ TEST_F(StoreTest, StoreThatCannotBeReachedIsReported) {
     closeStore();
     EXPECT_EQ(checkStore(), ERROR_ACCESS_DENIED);
     EXPECT_NE(lastStoreError().find(below), std::string::npos) << lastStoreError();
-    EXPECT_EQ(callOn(HKEY_CLASSES_ROOT, Call::Open), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(Call::Open(HKEY_CLASSES_ROOT), ERROR_ACCESS_DENIED);
     closeStore();
 }
 

@@ -47,25 +47,25 @@ class StoreTest : public ::testing::Test {
 
     // A store holding HKCR\Stored with one value, written and closed again.
     static void makeStore() {
-        ASSERT_EQ(registry_test::createStatus(HKEY_CLASSES_ROOT, "Stored"), ERROR_SUCCESS);
+        ASSERT_EQ(createStatus(HKEY_CLASSES_ROOT, "Stored"), ERROR_SUCCESS);
         ASSERT_EQ(setStored("kept"), ERROR_SUCCESS);
         vexor::registry::closeStore();
     }
 
     static LONG setStored(const char* value) {
         HKEY key = nullptr;
-        LONG status = registry_test::openStatus(HKEY_CLASSES_ROOT, "Stored", KEY_ALL_ACCESS, &key);
+        LONG status = openStatus(HKEY_CLASSES_ROOT, "Stored", KEY_ALL_ACCESS, &key);
         if (status == ERROR_SUCCESS)
-            status = registry_test::setString(key, "v", value);
+            status = setString(key, "v", value);
         RegCloseKey(key);
         return status;
     }
 
     static std::string storedValue() {
         HKEY key = nullptr;
-        if (registry_test::openStatus(HKEY_CLASSES_ROOT, "Stored", KEY_READ, &key) != ERROR_SUCCESS)
+        if (openStatus(HKEY_CLASSES_ROOT, "Stored", KEY_READ, &key) != ERROR_SUCCESS)
             return "<no key>";
-        const std::string value = registry_test::readBytes(key, "v");
+        const std::string value = readBytes(key, "v");
         RegCloseKey(key);
         return value.empty() ? value : value.substr(0, value.size() - 1);
     }

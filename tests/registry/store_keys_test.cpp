@@ -3,8 +3,6 @@
 
 #include <random>
 
-using namespace registry_test;
-
 TEST_F(StoreTest, EmptySubkeyDeletesTheHandlesOwnKeyButNoSubkeyOrARootIsNeverDeleted) {
     makeKey(HKEY_CLASSES_ROOT, "Parent\\Own\\Below");
     HKEY key = nullptr;

@@ -6,7 +6,6 @@
 #include <clocale>
 #include <filesystem>
 
-using namespace registry_test;
 using vexor::registry::sameKeyName;
 using vexor::registry::detail::foldName;
 using vexor::registry::detail::nameLength;
@@ -16,21 +15,12 @@ TEST(NameFolding, UpperCasesAsciiAndUnicodeButBytesThatAreNotUtf8AsAsciiOnly) {
         {"Accounts_2", "ACCOUNTS_2"},
         {"j\xC3\xBCrgen", "J\xC3\x9CRGEN"},       // ü -> Ü
         {"\xCF\x83\xCF\x82", "\xCE\xA3\xCE\xA3"}, // σς -> ΣΣ
-        {"stra\xC3\x9F"
-         "e",
-         "STRA\xC3\x9F"
-         "E"},                                    // ß has no one-letter capital
+        {"stra\xC3\x9F\x65", "STRA\xC3\x9F\x45"}, // ß has no one-letter capital
         {"\xF0\x90\x90\xA8", "\xF0\x90\x90\x80"}, // Deseret, beyond the BMP
         {"m\xFCller", "M\xFCLLER"},               // Latin-1 ü stays as it is
         {"a\xC3", "A\xC3"},                       // cut-off sequence
-        {"\xC0\xAF"
-         "x",
-         "\xC0\xAF"
-         "X"}, // overlong form of '/'
-        {"\xED\xA0\x80"
-         "y",
-         "\xED\xA0\x80"
-         "Y"}, // surrogate
+        {"\xC0\xAFx", "\xC0\xAFX"},               // overlong form of '/'
+        {"\xED\xA0\x80y", "\xED\xA0\x80Y"},       // surrogate
     };
     for (const auto& [name, folded] : cases)
         EXPECT_EQ(foldName(name), folded) << name;
@@ -89,8 +79,7 @@ TEST_F(StoreTest, NamesThatAreNotUtf8WorkAndKeepTheirBytes) {
 }
 
 TEST_F(StoreTest, NonAsciiNamesAndDataRoundTripAndSortAfterAscii) {
-    const std::string data = "Gr\xC3\xBC\xC3\x9F"
-                             "e \xE2\x82\xAC";
+    const std::string data = "Gr\xC3\xBC\xC3\x9F\x65 \xE2\x82\xAC";
     HKEY key = createKey(HKEY_CLASSES_ROOT, "\xC3\x84rger\\\xCE\xA3");
     ASSERT_EQ(setString(key, "K\xC3\xA4se", data), ERROR_SUCCESS);
     EXPECT_EQ(readBytes(key, "K\xC3\x84SE"), withNul(data));

@@ -3,7 +3,6 @@
 
 #include <filesystem>
 
-using namespace registry_test;
 using vexor::registry::setFullAccessDenied;
 
 TEST_F(StoreTest, MarkedKeyOpensOnlyForReadingAndCanNeitherGrowNorBeDeleted) {

@@ -4,16 +4,14 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-CRegArguments Parsed(const std::vector<std::string>& words) {
+static CRegArguments Parsed(const std::vector<std::string>& words) {
     CRegArguments args;
     std::string strError;
     EXPECT_TRUE(ParseArguments(words, args, strError)) << strError;
     return args;
 }
 
-std::string Refusal(const std::vector<std::string>& words) {
+static std::string Refusal(const std::vector<std::string>& words) {
     CRegArguments args;
     std::string strError;
     EXPECT_FALSE(ParseArguments(words, args, strError));
@@ -85,5 +83,3 @@ TEST(RegToolArguments, RefusesWrongShapes) {
     EXPECT_FALSE(ParseArguments({"delete"}, args, strError));
     EXPECT_STREQ(OperationName(args.eOperation), "DELETE");
 }
-
-} // namespace

@@ -2,16 +2,14 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-CKeyPath Parsed(const std::string& text) {
+static CKeyPath Parsed(const std::string& text) {
     CKeyPath path;
     std::string strError;
     EXPECT_TRUE(ParseKeyPath(text, path, strError)) << text << ": " << strError;
     return path;
 }
 
-std::string Refusal(const std::string& text) {
+static std::string Refusal(const std::string& text) {
     CKeyPath path;
     std::string strError;
     EXPECT_FALSE(ParseKeyPath(text, path, strError)) << text;
@@ -40,5 +38,3 @@ TEST(RegToolKeyPath, RefusesEmptyPartsAndRootsTheStoreDoesNotKeep) {
     EXPECT_NE(Refusal("HKEY_USERS").find("not kept in this store"), std::string::npos);
     EXPECT_NE(Refusal("HKXX\\a").find("not a root key"), std::string::npos);
 }
-
-} // namespace

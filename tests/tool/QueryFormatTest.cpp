@@ -4,15 +4,15 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+using namespace std::string_literals;
 
-const std::string kKey = "HKEY_CLASSES_ROOT\\Base";
+static const std::string kKey = "HKEY_CLASSES_ROOT\\Base";
 
-CRegFileValue Sz(const std::string& strName, const std::string& text) {
+static CRegFileValue Sz(const std::string& strName, const std::string& text) {
     return {strName, false, REG_SZ, text + '\0', 0};
 }
 
-CRegFileValue Dword(const std::string& strName, DWORD dwValue) {
+static CRegFileValue Dword(const std::string& strName, DWORD dwValue) {
     std::string data;
     for (int i = 0; i < 4; ++i)
         data.push_back(static_cast<char>((dwValue >> (8 * i)) & 0xFF));
@@ -42,28 +42,22 @@ TEST(RegToolQueryFormat, ShowsATreeWithEveryKeyBelowTheTop) {
               "\n" + kKey + "\n    (Default)    REG_SZ    x\n\n");
 }
 
-TEST(RegToolQueryFormat, ShowsMatchesAndCountsThemInASearch) {
-    const std::vector<CRegFileKey> matches = {{kKey, false, {Sz("Wine", "First")}, 0},
-                                              {kKey + "\\sub", false, {Sz("Wine", "Second")}, 0}};
-    EXPECT_EQ(FormatQueryMatches(matches, true), "\n" + kKey + "\n    Wine    REG_SZ    First\n\n" + kKey +
-                                                     "\\sub\n    Wine    REG_SZ    Second\n\n"
-                                                     "End of search: 2 match(es) found.\n");
-    EXPECT_EQ(FormatQueryMatches({}, true), "\nEnd of search: 0 match(es) found.\n");
-    EXPECT_EQ(FormatQueryMatches({matches[0]}, false), "\n" + kKey + "\n    Wine    REG_SZ    First\n\n");
-    EXPECT_EQ(FormatQueryUnsetDefault(kKey),
-              "\n" + kKey + "\n    (Default)    REG_SZ    (value not set)\n\n");
+// A search's layout with its count, and the unset default, are seen end to end (query /v /s, /ve).
+TEST(RegToolQueryFormat, ShowsMatchesWithoutACountOutsideASearch) {
+    EXPECT_EQ(FormatQueryMatches({{kKey, false, {Sz("Wine", "First")}, 0}}, false),
+              "\n" + kKey + "\n    Wine    REG_SZ    First\n\n");
 }
 
 TEST(RegToolQueryFormat, ShowsDataAndTypeNamesByType) {
-    EXPECT_EQ(FormatQueryData(REG_SZ, std::string("abc\0junk", 8)), "abc");
+    EXPECT_EQ(FormatQueryData(REG_SZ, "abc\0junk"s), "abc");
     EXPECT_EQ(FormatQueryData(REG_SZ, "no nul"), "no nul");
-    EXPECT_EQ(FormatQueryData(REG_EXPAND_SZ, std::string("%PATH%\0", 7)), "%PATH%");
-    EXPECT_EQ(FormatQueryData(REG_MULTI_SZ, std::string("a\0b\0\0", 5)), "a\\0b");
-    EXPECT_EQ(FormatQueryData(REG_MULTI_SZ, std::string("a\0\0b\0\0", 6)), "a\\0\\0b");
-    EXPECT_EQ(FormatQueryData(REG_DWORD, std::string("\xef\xbe\xad\xde", 4)), "0xdeadbeef");
-    EXPECT_EQ(FormatQueryData(REG_DWORD, std::string("\0\0\0\0", 4)), "0x0");
+    EXPECT_EQ(FormatQueryData(REG_EXPAND_SZ, "%PATH%\0"s), "%PATH%");
+    EXPECT_EQ(FormatQueryData(REG_MULTI_SZ, "a\0b\0\0"s), "a\\0b");
+    EXPECT_EQ(FormatQueryData(REG_MULTI_SZ, "a\0\0b\0\0"s), "a\\0\\0b");
+    EXPECT_EQ(FormatQueryData(REG_DWORD, "\xef\xbe\xad\xde"s), "0xdeadbeef");
+    EXPECT_EQ(FormatQueryData(REG_DWORD, "\0\0\0\0"s), "0x0");
     EXPECT_EQ(FormatQueryData(REG_DWORD, "\x01\x02"), "0102");
-    EXPECT_EQ(FormatQueryData(11, std::string("\x01\0\0\0\x02\0\0\0", 8)), "0x200000001");
+    EXPECT_EQ(FormatQueryData(11, "\x01\0\0\0\x02\0\0\0"s), "0x200000001");
     EXPECT_EQ(FormatQueryData(REG_BINARY, "\x0a\xbc"), "0ABC");
     EXPECT_EQ(FormatQueryData(REG_NONE, ""), "");
     EXPECT_EQ(RegTypeName(REG_SZ), "REG_SZ");
@@ -71,5 +65,3 @@ TEST(RegToolQueryFormat, ShowsDataAndTypeNamesByType) {
     EXPECT_EQ(RegTypeName(11), "REG_QWORD");
     EXPECT_EQ(RegTypeName(0x100), "0x100");
 }
-
-} // namespace

@@ -6,22 +6,15 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+using namespace std::string_literals;
 
-const std::string kHeader = "Windows Registry Editor Version 5.00\r\n\r\n";
+static const std::string kHeader = "Windows Registry Editor Version 5.00\r\n\r\n";
 
-std::string Utf16File(const std::string& text) {
+static std::string Utf16File(const std::string& text) {
     return "\xFF\xFE" + ToUtf16Le(Utf8ToUtf16(text));
 }
 
-std::string Bytes(std::initializer_list<int> values) {
-    std::string out;
-    for (int value : values)
-        out.push_back(static_cast<char>(value));
-    return out;
-}
-
-CRegFile Parsed(const std::string& bytes) {
+static CRegFile Parsed(const std::string& bytes) {
     CRegFile file;
     CRegParseError error;
     EXPECT_TRUE(ParseRegFile(bytes, file, error)) << "line " << error.nLine << ": " << error.strMessage;
@@ -29,7 +22,7 @@ CRegFile Parsed(const std::string& bytes) {
 }
 
 // The line a faulty file is refused at; the output file must stay as it was.
-int FailingLine(const std::string& bytes, const std::string& strMessagePart = "") {
+static int FailingLine(const std::string& bytes, const std::string& strMessagePart = "") {
     CRegFile file;
     file.keys.push_back({"HKEY_CLASSES_ROOT\\untouched", false, {}, 0});
     CRegParseError error;
@@ -39,13 +32,13 @@ int FailingLine(const std::string& bytes, const std::string& strMessagePart = ""
     return error.nLine;
 }
 
-const CRegFileValue& OnlyValue(const CRegFile& file) {
+static const CRegFileValue& OnlyValue(const CRegFile& file) {
     EXPECT_EQ(file.keys.size(), 1u);
     EXPECT_EQ(file.keys.at(0).values.size(), 1u);
     return file.keys.at(0).values.at(0);
 }
 
-CRegFileValue ValueFrom(const std::string& line, const std::string& header = kHeader) {
+static CRegFileValue ValueFrom(const std::string& line, const std::string& header = kHeader) {
     return OnlyValue(Parsed(header + "[HKEY_CLASSES_ROOT\\T]\r\n" + line + "\r\n"));
 }
 
@@ -58,26 +51,26 @@ TEST(RegFileParser, ReadsEveryEncodingAndLineEnd) {
         ASSERT_EQ(file.keys.size(), 1u);
         EXPECT_EQ(file.keys[0].strPath, "HKEY_CLASSES_ROOT\\K\xC3\xBC");
         EXPECT_EQ(file.keys[0].values.at(0).strName, "N\xC3\xA4me");
-        EXPECT_EQ(file.keys[0].values.at(0).data, std::string("W\xC3\xA9rt\0", 6));
+        EXPECT_EQ(file.keys[0].values.at(0).data, "W\xC3\xA9rt\0"s);
     }
 }
 
 TEST(RegFileParser, ReadsEachKindOfValue) {
     const CRegFileValue text = ValueFrom("\"a\"=\"x\"");
     EXPECT_EQ(text.dwType, DWORD(REG_SZ));
-    EXPECT_EQ(text.data, std::string("x\0", 2));
-    EXPECT_EQ(ValueFrom("\"a\"=dword:0000001f").data, Bytes({0x1f, 0, 0, 0}));
-    EXPECT_EQ(ValueFrom("\"a\"=DWORD:1F").data, Bytes({0x1f, 0, 0, 0}));
-    EXPECT_EQ(ValueFrom("\"a\"=dword:ffffffff").data, Bytes({0xff, 0xff, 0xff, 0xff}));
+    EXPECT_EQ(text.data, "x\0"s);
+    EXPECT_EQ(ValueFrom("\"a\"=dword:0000001f").data, "\x1f\0\0\0"s);
+    EXPECT_EQ(ValueFrom("\"a\"=DWORD:1F").data, "\x1f\0\0\0"s);
+    EXPECT_EQ(ValueFrom("\"a\"=dword:ffffffff").data, "\xff\xff\xff\xff"s);
     const CRegFileValue binary = ValueFrom("\"a\"=hex:de,AD, be ,ef");
     EXPECT_EQ(binary.dwType, DWORD(REG_BINARY));
-    EXPECT_EQ(binary.data, Bytes({0xde, 0xad, 0xbe, 0xef}));
+    EXPECT_EQ(binary.data, "\xde\xad\xbe\xef"s);
     const CRegFileValue none = ValueFrom("\"a\"=hex(0):");
     EXPECT_EQ(none.dwType, DWORD(REG_NONE));
     EXPECT_TRUE(none.data.empty());
     EXPECT_EQ(ValueFrom("\"a\"=hex(b):01,02,03,04,05,06,07,08").dwType, 11u);
     EXPECT_EQ(ValueFrom("\"a\"=hex(abcd):00").dwType, 0xabcdu);
-    EXPECT_EQ(ValueFrom("\"a\"=hex(4):01,02,03").data, Bytes({1, 2, 3})); // a DWORD of odd size stays odd
+    EXPECT_EQ(ValueFrom("\"a\"=hex(4):01,02,03").data, "\1\2\3"s); // a DWORD of odd size stays odd
     EXPECT_TRUE(ValueFrom("\"a\"=-").bDelete);
     EXPECT_TRUE(ValueFrom("@=\"x\"").strName.empty());
     EXPECT_TRUE(ValueFrom("\"\"=\"x\"").strName.empty());
@@ -86,25 +79,23 @@ TEST(RegFileParser, ReadsEachKindOfValue) {
 TEST(RegFileParser, TextInHexDataIsUtf16InTheCurrentFormat) {
     const CRegFileValue expand = ValueFrom("\"a\"=hex(2):25,00,50,00,41,00,54,00,48,00,25,00,00,00");
     EXPECT_EQ(expand.dwType, DWORD(REG_EXPAND_SZ));
-    EXPECT_EQ(expand.data, std::string("%PATH%\0", 7));
-    EXPECT_EQ(ValueFrom("\"a\"=hex(7):61,00,00,00,fc,00,00,00,00,00").data,
-              std::string("a\0\xC3\xBC\0\0", 6));
+    EXPECT_EQ(expand.data, "%PATH%\0"s);
+    EXPECT_EQ(ValueFrom("\"a\"=hex(7):61,00,00,00,fc,00,00,00,00,00").data, "a\0\xC3\xBC\0\0"s);
     EXPECT_EQ(ValueFrom("\"a\"=hex(1):61,00").data, "a"); // no NUL: none is added
     EXPECT_EQ(ValueFrom("\"a\"=hex(1):ff,dc,41,00").data, "\xFF"
                                                           "A"); // an escaped byte
     // In REGEDIT4 files it is bytes.
     const CRegFileValue value = ValueFrom("\"a\"=hex(2):25,50,25,00", "REGEDIT4\r\n\r\n");
     EXPECT_EQ(value.dwType, DWORD(REG_EXPAND_SZ));
-    EXPECT_EQ(value.data, std::string("%P%\0", 4));
+    EXPECT_EQ(value.data, "%P%\0"s);
 }
 
 TEST(RegFileParser, UndoesEscapesInNamesAndData) {
     const CRegFileValue value = ValueFrom("\"C:\\\\a \\\"b\\\" = %s\"=\"\\\\\\\\server\\\\\\\"q\\\"\"");
     EXPECT_EQ(value.strName, "C:\\a \"b\" = %s");
-    EXPECT_EQ(value.data, std::string("\\\\server\\\"q\"\0", 13));
+    EXPECT_EQ(value.data, "\\\\server\\\"q\"\0"s);
     EXPECT_EQ(ValueFrom("\"@\"=\"\"").strName, "@");
-    EXPECT_EQ(ValueFrom("\"a\"=\"; not a comment # either\"").data,
-              std::string("; not a comment # either\0", 25));
+    EXPECT_EQ(ValueFrom("\"a\"=\"; not a comment # either\"").data, "; not a comment # either\0"s);
 }
 
 TEST(RegFileParser, FollowsContinuationsAndSkipsComments) {
@@ -118,7 +109,7 @@ TEST(RegFileParser, FollowsContinuationsAndSkipsComments) {
                                            "\"b\"=dword:00000001 ;comment\r\n"
                                            "  \"c\" = \"x\"\r\n");
     ASSERT_EQ(file.keys.at(0).values.size(), 3u);
-    EXPECT_EQ(file.keys[0].values[0].data, Bytes({1, 2, 3, 4, 5}));
+    EXPECT_EQ(file.keys[0].values[0].data, "\1\2\3\4\5"s);
     EXPECT_EQ(file.keys[0].values[1].nLine, 10);
     EXPECT_EQ(file.keys[0].values[2].strName, "c");
 }
@@ -139,7 +130,7 @@ TEST(RegFileParser, RefusesFilesWithoutAKnownHeader) {
     EXPECT_EQ(FailingLine("REGEDIT\r\n"), 1);
     EXPECT_EQ(FailingLine("regedit4\r\n"), 1);
     EXPECT_EQ(FailingLine("\r\nREGEDIT4\r\n"), 1);
-    EXPECT_EQ(FailingLine("\xFE\xFF" + std::string("\0R", 2), "big-endian"), 1);
+    EXPECT_EQ(FailingLine("\xFE\xFF" + "\0R"s, "big-endian"), 1);
     EXPECT_EQ(Parsed("  REGEDIT4  \r\n").keys.size(), 0u);
 }
 
@@ -180,5 +171,3 @@ TEST(RegFileParser, Utf16FilesMayCarryEscapedBytesInNames) {
     text += u"\"=\"\"\r\n";
     EXPECT_EQ(OnlyValue(Parsed("\xFF\xFE" + ToUtf16Le(text))).strName, "a\xFF");
 }
-
-} // namespace

@@ -1,16 +1,10 @@
+// export and import as a real process: the file reg.exe writes, what import applies, and that the
+// round trip through file and store keeps every byte.
 #include "tests/tool/ToolTestFixture.h"
 
 #include "tools/reg/Utf16.h"
 
 #include <filesystem>
-
-namespace {
-
-const std::string kKey = "HKCR\\VexorToolTest";
-
-std::string Utf16File(const std::string& text) {
-    return "\xFF\xFE" + ToUtf16Le(Utf8ToUtf16(text));
-}
 
 TEST_F(VexorRegTool, ExportWritesWhatRegExeWrites) {
     Ok({"add", kKey, "/v", "DWORD", "/t", "REG_DWORD", "/d", "256"});
@@ -18,29 +12,22 @@ TEST_F(VexorRegTool, ExportWritesWhatRegExeWrites) {
     Ok({"add", kKey + "\\Subkey2"});
     Ok({"add", kKey + "\\subkey1", "/ve", "/t", "REG_BINARY", "/d", "11223344"});
     EXPECT_EQ(Ok({"export", kKey, Path("out.reg")}).strOut, "The operation completed successfully.\n");
-    EXPECT_EQ(ReadFile(Path("out.reg")), Utf16File("Windows Registry Editor Version 5.00\r\n\r\n"
-                                                   "[HKEY_CLASSES_ROOT\\VexorToolTest]\r\n"
-                                                   "\"DWORD\"=dword:00000100\r\n"
-                                                   "\"String\"=\"Your text here...\"\r\n\r\n"
-                                                   "[HKEY_CLASSES_ROOT\\VexorToolTest\\subkey1]\r\n"
-                                                   "@=hex:11,22,33,44\r\n\r\n"
-                                                   "[HKEY_CLASSES_ROOT\\VexorToolTest\\Subkey2]\r\n\r\n"));
+    EXPECT_EQ(ReadFile(Path("out.reg")),
+              "\xFF\xFE" + ToUtf16Le(Utf8ToUtf16("Windows Registry Editor Version 5.00\r\n\r\n[" + kPath +
+                                                 "]\r\n\"DWORD\"=dword:00000100\r\n"
+                                                 "\"String\"=\"Your text here...\"\r\n\r\n[" +
+                                                 kPath + "\\subkey1]\r\n@=hex:11,22,33,44\r\n\r\n[" + kPath +
+                                                 "\\Subkey2]\r\n\r\n")));
 }
 
 TEST_F(VexorRegTool, ExportKeepsAnExistingFileUnlessAllowed) {
     Ok({"add", kKey, "/v", "a", "/d", "b"});
     WriteFile(Path("old.reg"), "precious");
     Fails({"export", kKey, Path("old.reg")}, "give /y");
+    EXPECT_EQ(OnTerminal({"export", kKey, Path("old.reg")}, "no\n").nExitCode, 1);
     EXPECT_EQ(ReadFile(Path("old.reg")), "precious");
-
-    CToolResult result = RunToolOnTerminal({"export", kKey, Path("old.reg")}, m_strStore, "no\n");
-    EXPECT_EQ(result.nExitCode, 1);
-    EXPECT_EQ(ReadFile(Path("old.reg")), "precious");
-
-    result = RunToolOnTerminal({"export", kKey, Path("old.reg")}, m_strStore, "yes\n");
-    EXPECT_EQ(result.nExitCode, 0) << result.strErr;
+    EXPECT_EQ(OnTerminal({"export", kKey, Path("old.reg")}, "yes\n").nExitCode, 0);
     EXPECT_EQ(ReadFile(Path("old.reg")), Exported(kKey));
-
     WriteFile(Path("old.reg"), "precious");
     Ok({"export", kKey, Path("old.reg"), "/Y"});
     EXPECT_EQ(ReadFile(Path("old.reg")), Exported(kKey));
@@ -58,20 +45,14 @@ TEST_F(VexorRegTool, ExportOfAMissingKeyWritesNoFile) {
 TEST_F(VexorRegTool, ImportAppliesKeysValuesAndDeletions) {
     Ok({"add", kKey + "\\Gone\\Below", "/v", "x", "/d", "y"});
     Ok({"add", kKey, "/v", "Drop", "/d", "z"});
-    WriteFile(Path("in.reg"), "REGEDIT4\r\n\r\n"
-                              "[-HKEY_CLASSES_ROOT\\VexorToolTest\\Gone]\r\n"
-                              "[-HKEY_CLASSES_ROOT\\VexorToolTest\\NeverWasThere]\r\n\r\n"
-                              "[HKEY_CLASSES_ROOT\\VexorToolTest]\r\n"
-                              "\"Drop\"=-\r\n"
-                              "\"NotThereEither\"=-\r\n"
-                              "\"New\"=\"value\"\r\n"
-                              "@=dword:00000001\r\n"
-                              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\VexorToolTest]\r\n"
-                              "\"Path\"=hex(2):25,50,25,00\r\n");
+    WriteFile(Path("in.reg"), "REGEDIT4\r\n\r\n[-" + kPath + "\\Gone]\r\n[-" + kPath +
+                                  "\\NeverWasThere]\r\n\r\n[" + kPath +
+                                  "]\r\n\"Drop\"=-\r\n\"NotThereEither\"=-\r\n\"New\"=\"value\"\r\n"
+                                  "@=dword:00000001\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\VexorToolTest]\r\n"
+                                  "\"Path\"=hex(2):25,50,25,00\r\n");
     EXPECT_EQ(Ok({"import", Path("in.reg")}).strOut, "The operation completed successfully.\n");
-    EXPECT_EQ(Ok({"query", kKey}).strOut, "\nHKEY_CLASSES_ROOT\\VexorToolTest\n"
-                                          "    New    REG_SZ    value\n"
-                                          "    (Default)    REG_DWORD    0x1\n\n");
+    EXPECT_EQ(Ok({"query", kKey}).strOut,
+              "\n" + kPath + "\n    New    REG_SZ    value\n    (Default)    REG_DWORD    0x1\n\n");
     EXPECT_EQ(Ok({"query", "HKLM\\SOFTWARE\\VexorToolTest"}).strOut,
               "\nHKEY_LOCAL_MACHINE\\SOFTWARE\\VexorToolTest\n    Path    REG_EXPAND_SZ    %P%\n\n");
 }
@@ -81,14 +62,12 @@ TEST_F(VexorRegTool, ImportAppliesKeysValuesAndDeletions) {
 TEST_F(VexorRegTool, ImportThatFailsAnywhereChangesNothing) {
     Ok({"add", kKey, "/v", "Keep", "/d", "me"});
     const std::string before = Exported(kKey);
-    const std::string start = "REGEDIT4\n\n[-HKEY_CLASSES_ROOT\\VexorToolTest]\n"
-                              "[HKEY_CLASSES_ROOT\\VexorToolTest\\New]\n\"a\"=\"b\"\n";
+    const std::string start = "REGEDIT4\n\n[-" + kPath + "]\n[" + kPath + "\\New]\n\"a\"=\"b\"\n";
     WriteFile(Path("bad.reg"), start + "\"c\"=hex:01,02,\\\n  03,zz\n");
     EXPECT_NE(Fails({"import", Path("bad.reg")}, "bad.reg: line 7: expected a hex byte")
                   .strErr.find("Nothing was imported"),
               std::string::npos);
-    WriteFile(Path("long.reg"),
-              start + "[HKEY_CLASSES_ROOT\\VexorToolTest\\" + std::string(300, 'k') + "]\n");
+    WriteFile(Path("long.reg"), start + "[" + kPath + "\\" + std::string(300, 'k') + "]\n");
     Fails({"import", Path("long.reg")}, "long.reg: line 6: cannot create the key");
     EXPECT_EQ(Exported(kKey), before);
 }
@@ -102,4 +81,54 @@ TEST_F(VexorRegTool, ImportOfAFileThatCannotBeReadSaysWhy) {
     EXPECT_FALSE(std::filesystem::exists(m_strStore));
 }
 
-} // namespace
+// The fixture holds every type and the awkward names and data; with them, bytes of a name and of data
+// that are not UTF-8. Imported again from its own export, the store exports the very same file.
+TEST_F(VexorRegTool, TheFixtureLandsAsItsBytesSayAndExportImportExportIsByteIdentical) {
+    Ok({"import", std::string(VEXOR_TOOL_FIXTURES) + "/every-type.reg"});
+    Ok({"add", kKey + "\\bad\xFF", "/v", "name\xFE", "/d", "data\xFD"});
+    Ok({"add", kKey + "\\bad\xFF", "/v", "expand", "/t", "REG_EXPAND_SZ", "/d", "\xFE"});
+    WriteFile(Path("first.reg"), Exported(kKey));
+    ASSERT_NE(ReadFile(Path("first.reg")), "");
+    Ok({"delete", kKey, "/f"});
+    Ok({"import", Path("first.reg")});
+    EXPECT_EQ(Exported(kKey), ReadFile(Path("first.reg")));
+    const std::pair<std::string, std::string> values[] = {
+        {"NoNul", "ab"},
+        {"InnerNul", "a\0b\0"s},
+        {"LineBreak", "a\r\nb\0"s},
+        {"NotUtf8", "A\xFF\xFE\0"s},
+        {"EmptyText", ""},
+        {"Multi", "a\0\xC3\xBC\0\0"s},
+        {"DwordShort", "\x01\x02\x03"},
+        {"Back\\slash \"quote\" 100% %s = sure", "C:\\Program Files\\Vexor\\%s \"x\"\0"s},
+    };
+    for (const auto& [name, data] : values)
+        EXPECT_EQ(StoredData("VexorToolTest", name), data) << name;
+    EXPECT_EQ(StoredData("VexorToolTest\\Deep\\Deeper\\Deepest\\\xC3\x9Cn\xC3\xAF\x63\xC3\xB6\x64\xC3\xA9",
+                         "Level"),
+              "\x04\0\0\0"s);
+    EXPECT_EQ(StoredData("VexorToolTest\\bad\xFF", "name\xFE"), "data\xFD\0"s);
+    EXPECT_EQ(StoredData("VexorToolTest\\bad\xFF", "expand"), "\xFE\0"s);
+}
+
+// Whatever the command, a damaged store, or one that can't be reached, is named and left as it is.
+TEST_F(VexorRegTool, AStoreThatIsDamagedOrCannotBeReachedIsReportedAndLeftAlone) {
+    const std::string damage = "this is not a registry store, and must stay exactly as it is";
+    WriteFile(m_strStore, damage);
+    WriteFile(Path("in.reg"), "REGEDIT4\n\n[" + kPath + "]\n\"a\"=\"b\"\n");
+    const std::vector<std::vector<std::string>> commands = {{"query", kKey},
+                                                            {"add", kKey, "/v", "a", "/d", "b", "/f"},
+                                                            {"delete", kKey, "/f"},
+                                                            {"export", kKey, Path("out.reg"), "/y"},
+                                                            {"import", Path("in.reg")}};
+    for (const std::vector<std::string>& command : commands) {
+        SCOPED_TRACE(command[0]);
+        for (const std::string& strStore : {m_strStore, m_strStore + "/registry.db"}) {
+            const CToolResult result = Run(command, strStore);
+            EXPECT_EQ(result.nExitCode, 1);
+            EXPECT_EQ(result.strErr.rfind("ERROR: ", 0), 0u) << result.strErr;
+            EXPECT_NE(result.strErr.find(strStore), std::string::npos) << result.strErr;
+            EXPECT_EQ(ReadFile(m_strStore), damage);
+        }
+    }
+}

@@ -4,7 +4,8 @@
 
 #include "tools/reg/Utf16.h"
 
-#include "platform/registry/registry.h"
+#include "tests/registry/registry_test_support.h"
+
 #include "platform/registry/store.h"
 
 #include <atomic>
@@ -17,68 +18,35 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-const std::string kKey = "HKCR\\VexorToolTest";
-const std::vector<std::string> kAsNobody = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
-
 #define SKIP_UNLESS_ROOT(what)                                                                               \
     if (geteuid() != 0)                                                                                      \
     GTEST_SKIP() << what << " needs root"
 
-std::vector<std::string> MemoryLimit(int megabytes) {
-    return {"prlimit", "--as=" + std::to_string(megabytes << 20)};
-}
-
-// A tmpfs of `kilobytes` at dir, filled up to the last byte with a file of its own; gone with it.
-struct CFullDisk {
-    CFullDisk(const std::string& dir, int kilobytes) : strDir(dir) {
-        fs::create_directory(dir);
-        bMounted = mount("tmpfs", dir.c_str(), "tmpfs", 0, ("size=" + std::to_string(kilobytes) + "k").c_str()) == 0;
-    }
-    void Fill() const {
-        std::ofstream filler(strDir + "/filler", std::ios::binary);
-        const std::string block(4096, 'f');
-        while (filler.write(block.data(), block.size()))
-            filler.flush();
-    }
-    ~CFullDisk() {
-        if (bMounted)
-            umount2(strDir.c_str(), MNT_DETACH);
-    }
-    std::string strDir;
-    bool bMounted = false;
-};
-
-uid_t Owner(const fs::path& path) {
-    struct stat info {};
-    lstat(path.c_str(), &info);
-    return info.st_uid;
-}
-
-} // namespace
-
 TEST_F(VexorRegTool, AnotherUsersStoreCanBeReadButNotWrittenAndKeepsItsFiles) {
     SKIP_UNLESS_ROOT("acting as a second user");
+    const std::vector<std::string> asNobody = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
     Ok({"add", kKey + "\\Sub", "/v", "Password", "/d", "secret"});
     fs::permissions(m_strDir, fs::perms::all | fs::perms::sticky_bit); // like /tmp
     for (const auto& entry : fs::directory_iterator(m_strDir))
-        fs::permissions(entry.path(), fs::perms::owner_write | fs::perms::owner_read | fs::perms::group_read |
+        fs::permissions(entry.path(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                                           fs::perms::others_read);
-    const CToolResult query = RunTool({"query", kKey, "/s"}, m_strStore, kAsNobody);
+    const CToolResult query = Run({"query", kKey, "/s"}, m_strStore, asNobody);
     EXPECT_EQ(query.nExitCode, 0) << query.strErr;
     EXPECT_NE(query.strOut.find("Password    REG_SZ    secret"), std::string::npos) << query.strOut;
-    EXPECT_EQ(RunTool({"export", kKey, Path("nobody.reg")}, m_strStore, kAsNobody).nExitCode, 0);
-    const CToolResult add = RunTool({"add", kKey, "/v", "x", "/f"}, m_strStore, kAsNobody);
+    EXPECT_EQ(Run({"export", kKey, Path("nobody.reg")}, m_strStore, asNobody).nExitCode, 0);
+    const CToolResult add = Run({"add", kKey, "/v", "x", "/f"}, m_strStore, asNobody);
     EXPECT_NE(add.strErr.find("can't be written by this user"), std::string::npos) << add.strErr;
-    for (const auto& entry : fs::directory_iterator(m_strDir))
-        EXPECT_EQ(Owner(entry.path()), entry.path().filename() == "nobody.reg" ? 65534u : 0u) << entry.path();
+    for (const auto& entry : fs::directory_iterator(m_strDir)) {
+        struct stat info {};
+        lstat(entry.path().c_str(), &info);
+        EXPECT_EQ(info.st_uid, entry.path().filename() == "nobody.reg" ? 65534u : 0u) << entry.path();
+    }
     Ok({"add", kKey, "/v", "after", "/d", "x", "/f"});
 }
 
 // Reading value by value, an export taken while imports ran mixed their states.
 TEST_F(VexorRegTool, ExportAndQueryShowOneStateWhileImportsRun) {
-    std::string strOld = "REGEDIT4\n\n[HKEY_CLASSES_ROOT\\VexorToolTest]\n", strNew = strOld;
+    std::string strOld = "REGEDIT4\n\n[" + kPath + "]\n", strNew = strOld;
     for (int i = 0; i < 300; ++i) {
         strOld += "\"v" + std::to_string(i) + "\"=\"old\"\n";
         strNew += "\"v" + std::to_string(i) + "\"=\"new\"\n";
@@ -89,40 +57,43 @@ TEST_F(VexorRegTool, ExportAndQueryShowOneStateWhileImportsRun) {
     std::atomic<bool> bStop{false};
     std::thread writer([&] {
         for (int i = 0; !bStop; ++i)
-            Tool({"import", Path(i % 2 ? "old.reg" : "new.reg")});
+            Run({"import", Path(i % 2 ? "old.reg" : "new.reg")});
     });
-    const std::string oldData = ToUtf16Le(Utf8ToUtf16("=\"old\"")), newData = ToUtf16Le(Utf8ToUtf16("=\"new\""));
+    const std::string oldData = ToUtf16Le(u"=\"old\""), newData = ToUtf16Le(u"=\"new\"");
     for (int attempt = 0; attempt < 8; ++attempt) {
-        const std::string exported = Exported(kKey);
-        EXPECT_TRUE(exported.find(oldData) == std::string::npos || exported.find(newData) == std::string::npos);
-        const std::string shown = Tool({"query", kKey, "/s"}).strOut;
-        EXPECT_TRUE(shown.find("REG_SZ    old") == std::string::npos || shown.find("REG_SZ    new") == std::string::npos);
+        const std::string exported = Exported(kKey), shown = Run({"query", kKey, "/s"}).strOut;
+        EXPECT_TRUE(exported.find(oldData) == std::string::npos ||
+                    exported.find(newData) == std::string::npos);
+        EXPECT_TRUE(shown.find("REG_SZ    old") == std::string::npos ||
+                    shown.find("REG_SZ    new") == std::string::npos);
     }
     bStop = true;
     writer.join();
 }
 
 TEST_F(VexorRegTool, KeysDeeperThan512LevelsAndHugeFilesAreRefused) {
-    std::string strDeep = kKey, strDeepFile = "REGEDIT4\n\n[HKEY_CLASSES_ROOT\\VexorToolTest";
+    std::string strDeep = kKey;
     for (int level = 2; level <= 512; ++level)
         strDeep += "\\k";
     Ok({"add", strDeep});
-    Fails({"add", strDeep + "\\k"}, "the key lies 513 levels below its root; the registry allows at most 512");
+    Fails({"add", strDeep + "\\k"},
+          "the key lies 513 levels below its root; the registry allows at most 512");
     WriteFile(Path("deep.reg"), "REGEDIT4\n\n[" + strDeep.replace(0, 4, "HKEY_CLASSES_ROOT") + "\\k]\n");
     Fails({"import", Path("deep.reg")}, "deep.reg: line 3: Invalid key name: the key lies 513 levels");
 
     WriteFile(Path("blank.reg"), "REGEDIT4\n" + std::string(30 << 20, '\n'));
     const struct {
         std::string strFile;
-        int nMegabytes;
-        const char* pszError; // nullptr: imports
+        int nMegabytes;       // the memory the tool may take
+        const char* pszError; // "": imports
     } cases[] = {{"/dev/zero", 512, "larger than 128 MiB, the limit for .reg files"},
-                 {Path("blank.reg"), 512, nullptr},
+                 {Path("blank.reg"), 512, ""},
                  {Path("blank.reg"), 40, "Not enough memory for this operation; nothing was changed."}};
     for (const auto& c : cases) {
-        const CToolResult result = RunTool({"import", c.strFile}, m_strStore, MemoryLimit(c.nMegabytes));
-        EXPECT_EQ(result.nExitCode, c.pszError ? 1 : 0) << c.strFile << " " << result.strErr;
-        EXPECT_NE(result.strErr.find(c.pszError ? c.pszError : ""), std::string::npos) << result.strErr;
+        const CToolResult result =
+            Run({"import", c.strFile}, m_strStore, {"prlimit", "--as=" + std::to_string(c.nMegabytes << 20)});
+        EXPECT_EQ(result.nExitCode, *c.pszError ? 1 : 0) << c.strFile << " " << result.strErr;
+        EXPECT_NE(result.strErr.find(c.pszError), std::string::npos) << result.strErr;
     }
 }
 
@@ -130,7 +101,7 @@ TEST_F(VexorRegTool, ExportNeverWritesOverTheStoreOrThroughALinkAndIsPrivate) {
     Ok({"add", kKey, "/v", "Password", "/d", "secret"});
     for (const char* pszSuffix : {"", "-wal", "-shm"})
         Fails({"export", kKey, m_strStore + pszSuffix, "/y"}, "the registry store " + m_strStore + " itself");
-    EXPECT_EQ(StoredData("VexorToolTest", "Password"), std::string("secret", 7));
+    EXPECT_EQ(StoredData("VexorToolTest", "Password"), "secret\0"s);
 
     fs::create_symlink(Path("elsewhere.reg"), Path("link.reg")); // dangling: still something to replace
     Fails({"export", kKey, Path("link.reg")}, "exists and was not changed");
@@ -145,40 +116,45 @@ TEST_F(VexorRegTool, ExportNeverWritesOverTheStoreOrThroughALinkAndIsPrivate) {
     }
 }
 
-// A full disk: the export leaves the previous file whole, the import says what happened.
+// A full disk (a small tmpfs filled to the last byte): the export leaves the previous file whole, the
+// import says what happened.
 TEST_F(VexorRegTool, AFullDiskLosesNothingAndIsNamed) {
     SKIP_UNLESS_ROOT("mounting a small disk");
-    CFullDisk disk(Path("disk"), 256);
-    ASSERT_TRUE(disk.bMounted) << "tmpfs could not be mounted";
-    const std::string strStore = disk.strDir + "/registry.db", strBackup = disk.strDir + "/backup.reg";
-    ASSERT_EQ(RunTool({"add", kKey, "/v", "kept", "/d", "x"}, strStore).nExitCode, 0);
+    const std::string strDisk = Path("disk"), strStore = strDisk + "/registry.db",
+                      strBackup = strDisk + "/backup.reg";
+    fs::create_directory(strDisk);
+    ASSERT_EQ(mount("tmpfs", strDisk.c_str(), "tmpfs", 0, "size=256k"), 0) << "tmpfs could not be mounted";
+    EXPECT_EQ(Run({"add", kKey, "/v", "kept", "/d", "x"}, strStore).nExitCode, 0); // no ASSERT: unmount below
     Ok({"add", kKey, "/v", "Big", "/t", "REG_BINARY", "/d", std::string(100000, 'a')});
     WriteFile(strBackup, "precious");
     WriteFile(Path("big.reg"), Exported(kKey));
-    disk.Fill();
-    const CToolResult exported = Tool({"export", kKey, strBackup, "/y"});
+    {
+        std::ofstream filler(strDisk + "/filler", std::ios::binary);
+        for (const std::string block(4096, 'f'); filler.write(block.data(), block.size());)
+            filler.flush();
+    }
+    const CToolResult exported = Run({"export", kKey, strBackup, "/y"});
+    const CToolResult imported = Run({"import", Path("big.reg")}, strStore);
+    const std::string shown = Run({"query", kKey}, strStore).strOut;
+    umount2(strDisk.c_str(), MNT_DETACH);
     EXPECT_NE(exported.strErr.find("No space left on device. Whatever was there before is unchanged."),
-              std::string::npos) << exported.strErr;
-    EXPECT_EQ(ReadFile(strBackup), "precious");
-    const CToolResult imported = RunTool({"import", Path("big.reg")}, strStore);
-    EXPECT_NE(imported.strErr.find("Cannot import \"" + Path("big.reg") + "\": The registry store " + strStore +
-                                   " could not be written: the disk is full"),
-              std::string::npos) << imported.strErr;
-    EXPECT_EQ(RunTool({"query", kKey}, strStore).strOut, "\nHKEY_CLASSES_ROOT\\VexorToolTest\n    kept    REG_SZ    x\n\n");
+              std::string::npos)
+        << exported.strErr;
+    EXPECT_NE(imported.strErr.find("Cannot import \"" + Path("big.reg") + "\": The registry store " +
+                                   strStore + " could not be written: the disk is full"),
+              std::string::npos)
+        << imported.strErr;
+    EXPECT_EQ(shown, "\n" + kPath + "\n    kept    REG_SZ    x\n\n");
 }
 
 TEST_F(VexorRegTool, NamesWithLineBreaksAreRefusedWhereTheyWouldBeWritten) {
     Fails({"add", kKey, "/v", "two\nlines", "/d", "x"}, "The value name holds a line break");
     Fails({"add", kKey + "\\a\rb"}, "The key name holds a line break");
-    WriteFile(Path("cr.reg"), "REGEDIT4\n\n[HKEY_CLASSES_ROOT\\VexorToolTest]\n\"a\rb\"=\"x\"\n");
+    WriteFile(Path("cr.reg"), "REGEDIT4\n\n[" + kPath + "]\n\"a\rb\"=\"x\"\n");
     Fails({"import", Path("cr.reg")}, "cr.reg: line 4: The value name holds a line break");
     EXPECT_FALSE(fs::exists(m_strStore));
     // Written by another program, such a name still can't reach a file, and can still be deleted.
-    setenv("VEXOR_REGISTRY", m_strStore.c_str(), 1);
-    HKEY hKey = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, "VexorToolTest", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr), ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExA(hKey, "two\nlines", 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2), ERROR_SUCCESS);
-    RegCloseKey(hKey);
+    writeString(HKEY_CLASSES_ROOT, "VexorToolTest", "two\nlines", "x");
     vexor::registry::closeStore();
     Fails({"export", kKey, Path("out.reg")}, "holds a line break, which a .reg file cannot carry");
     EXPECT_FALSE(fs::exists(Path("out.reg")));
@@ -186,10 +162,11 @@ TEST_F(VexorRegTool, NamesWithLineBreaksAreRefusedWhereTheyWouldBeWritten) {
 }
 
 TEST_F(VexorRegTool, QueryEscapesControlCharactersAndExportKeepsThem) {
-    const std::string data = "line\nfake\x1b]0;title\x07\xC2\x9B\xFF" "end";
+    const std::string data = "line\nfake\x1b]0;title\x07\xC2\x9B\xFF\x65nd";
     Ok({"add", kKey, "/v", "bell\a", "/d", data});
-    EXPECT_EQ(Ok({"query", kKey}).strOut, "\nHKEY_CLASSES_ROOT\\VexorToolTest\n    bell\\x07    REG_SZ    "
-                                          "line\\x0afake\\x1b]0;title\\x07\\xc2\\x9b\\xffend\n\n");
+    EXPECT_EQ(Ok({"query", kKey}).strOut,
+              "\n" + kPath +
+                  "\n    bell\\x07    REG_SZ    line\\x0afake\\x1b]0;title\\x07\\xc2\\x9b\\xffend\n\n");
     WriteFile(Path("copy.reg"), Exported(kKey));
     Ok({"delete", kKey, "/f"});
     Ok({"import", Path("copy.reg")});

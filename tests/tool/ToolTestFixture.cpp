@@ -1,18 +1,87 @@
 #include "tests/tool/ToolTestFixture.h"
 
-#include "platform/registry/registry.h"
+#include "tests/registry/registry_test_support.h"
+
 #include "platform/registry/store.h"
 
-#include <cstdlib>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <spawn.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+void Check(bool bOk, const char* pszWhat) {
+    if (!bOk)
+        throw std::runtime_error(std::string(pszWhat) + " failed, errno " + std::to_string(errno));
+}
+
+// Closes a descriptor when the run ends, however it ends.
+struct CFd {
+    int fd;
+    ~CFd() { close(fd); }
+};
+
+// The tool writes to files rather than pipes, so it can never stall on a full pipe while the test waits
+// for it to end.
+CToolResult Spawn(std::vector<std::string> argv, int stdinFd) {
+    std::unique_ptr<FILE, int (*)(FILE*)> out(std::tmpfile(), &fclose), err(std::tmpfile(), &fclose);
+    Check(out && err, "tmpfile");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, stdinFd, 0);
+    posix_spawn_file_actions_adddup2(&actions, fileno(out.get()), 1);
+    posix_spawn_file_actions_adddup2(&actions, fileno(err.get()), 2);
+    std::vector<char*> words;
+    for (std::string& word : argv)
+        words.push_back(word.data());
+    words.push_back(nullptr);
+    pid_t pid = 0;
+    const int spawnError = posix_spawnp(&pid, words[0], &actions, nullptr, words.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    Check(spawnError == 0, "posix_spawn");
+    int status = 0;
+    Check(waitpid(pid, &status, 0) == pid, "waitpid");
+    auto written = [](FILE* file) { return ReadFile("/proc/self/fd/" + std::to_string(fileno(file))); };
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), written(out.get()),
+            written(err.get())};
+}
+
+// `env` names the store to the tool, so that runs on other stores need no change to this process.
+std::vector<std::string> Command(const std::vector<std::string>& args, const std::string& strStore,
+                                 const std::vector<std::string>& wrapper) {
+    std::vector<std::string> argv = {"env", "VEXOR_REGISTRY=" + strStore};
+    argv.insert(argv.end(), wrapper.begin(), wrapper.end());
+    argv.push_back(VEXOR_REG_PATH);
+    argv.insert(argv.end(), args.begin(), args.end());
+    return argv;
+}
+
+} // namespace
+
+std::string ReadFile(const std::string& strPath) {
+    std::ifstream file(strPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const std::string& strPath, const std::string& bytes) {
+    std::ofstream(strPath, std::ios::binary | std::ios::trunc) << bytes;
+}
 
 void VexorRegTool::SetUp() {
     std::string strTemplate = (std::filesystem::temp_directory_path() / "vexor-reg-test-XXXXXX").string();
     ASSERT_NE(mkdtemp(strTemplate.data()), nullptr);
     m_strDir = strTemplate;
     m_strStore = Path("registry.db");
+    setenv("VEXOR_REGISTRY", m_strStore.c_str(), 1); // for the direct looks of this process
+    vexor::registry::closeStore();
 }
 
 void VexorRegTool::TearDown() {
@@ -21,8 +90,27 @@ void VexorRegTool::TearDown() {
     std::filesystem::remove_all(m_strDir, error);
 }
 
+CToolResult VexorRegTool::Run(const std::vector<std::string>& args, const std::string& strStore,
+                              const std::vector<std::string>& wrapper) const {
+    const CFd devNull{open("/dev/null", O_RDONLY | O_CLOEXEC)};
+    Check(devNull.fd >= 0, "open /dev/null");
+    return Spawn(Command(args, strStore.empty() ? m_strStore : strStore, wrapper), devNull.fd);
+}
+
+CToolResult VexorRegTool::OnTerminal(const std::vector<std::string>& args,
+                                     const std::string& strTyped) const {
+    const CFd master{posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC)};
+    Check(master.fd >= 0 && grantpt(master.fd) == 0 && unlockpt(master.fd) == 0, "posix_openpt");
+    const CFd slave{open(ptsname(master.fd), O_RDWR | O_NOCTTY | O_CLOEXEC)};
+    Check(slave.fd >= 0, "open pty");
+    // Typed ahead: the terminal keeps the line until the tool reads it.
+    Check(write(master.fd, strTyped.data(), strTyped.size()) == static_cast<ssize_t>(strTyped.size()),
+          "write");
+    return Spawn(Command(args, m_strStore, {}), slave.fd);
+}
+
 CToolResult VexorRegTool::Ok(const std::vector<std::string>& args) const {
-    CToolResult result = Tool(args);
+    CToolResult result = Run(args);
     EXPECT_EQ(result.nExitCode, 0) << result.strErr;
     EXPECT_EQ(result.strErr, "");
     return result;
@@ -30,7 +118,7 @@ CToolResult VexorRegTool::Ok(const std::vector<std::string>& args) const {
 
 CToolResult VexorRegTool::Fails(const std::vector<std::string>& args,
                                 const std::string& strMessagePart) const {
-    CToolResult result = Tool(args);
+    CToolResult result = Run(args);
     EXPECT_EQ(result.nExitCode, 1);
     EXPECT_EQ(result.strErr.rfind("ERROR: ", 0), 0u) << result.strErr;
     EXPECT_NE(result.strErr.find(strMessagePart), std::string::npos) << result.strErr;
@@ -38,43 +126,18 @@ CToolResult VexorRegTool::Fails(const std::vector<std::string>& args,
     return result;
 }
 
-std::string VexorRegTool::ReadFile(const std::string& strPath) {
-    std::ifstream file(strPath, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void VexorRegTool::WriteFile(const std::string& strPath, const std::string& bytes) {
-    std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
-    file << bytes;
-}
-
 std::string VexorRegTool::Exported(const std::string& strKey) const {
-    const std::string strFile = Path("snapshot.reg");
-    const CToolResult result = Tool({"export", strKey, strFile, "/y"});
-    return result.nExitCode == 0 ? ReadFile(strFile) : std::string();
-}
-
-bool VexorRegTool::StoredValue(const std::string& strStore, const std::string& strSubKey,
-                               const std::string& strName, DWORD& dwType, std::string& data) {
-    setenv("VEXOR_REGISTRY", strStore.c_str(), 1);
-    vexor::registry::closeStore();
-    HKEY hKey = nullptr;
-    bool bFound = RegOpenKeyExA(HKEY_CLASSES_ROOT, strSubKey.c_str(), 0, KEY_READ, &hKey) == ERROR_SUCCESS;
-    DWORD cbData = 0;
-    bFound = bFound &&
-             RegQueryValueExA(hKey, strName.c_str(), nullptr, &dwType, nullptr, &cbData) == ERROR_SUCCESS;
-    data.assign(cbData, '\0');
-    bFound = bFound && RegQueryValueExA(hKey, strName.c_str(), nullptr, &dwType,
-                                        reinterpret_cast<LPBYTE>(data.data()), &cbData) == ERROR_SUCCESS;
-    if (hKey)
-        RegCloseKey(hKey);
-    vexor::registry::closeStore();
-    return bFound;
+    const CToolResult result = Run({"export", strKey, Path("snapshot.reg"), "/y"});
+    return result.nExitCode == 0 ? ReadFile(Path("snapshot.reg")) : std::string();
 }
 
 std::string VexorRegTool::StoredData(const std::string& strSubKey, const std::string& strName) const {
-    DWORD dwType = 0;
-    std::string data;
-    EXPECT_TRUE(StoredValue(m_strStore, strSubKey, strName, dwType, data)) << strSubKey << " " << strName;
-    return data;
+    vexor::registry::closeStore(); // so that this process sees what the tool wrote since
+    HKEY hKey = nullptr;
+    LONG status = openStatus(HKEY_CLASSES_ROOT, strSubKey.c_str(), KEY_READ, &hKey);
+    const std::string data =
+        status == ERROR_SUCCESS ? readBytes(hKey, strName.c_str(), nullptr, &status) : "";
+    RegCloseKey(hKey);
+    vexor::registry::closeStore();
+    return status == ERROR_SUCCESS ? data : "<no value>";
 }

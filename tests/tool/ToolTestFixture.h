@@ -1,36 +1,46 @@
-// A temporary store file per test, the tool run on it as a real process, and direct looks into the
-// store through the registry calls (to see the exact bytes the tool left there).
+// A temporary folder and store file per test, vexor-reg run on it as a real process, and direct looks
+// into the store through the registry calls (to see the exact bytes the tool left there).
 #pragma once
-
-#include "tests/tool/ToolProcess.h"
-
-#include "platform/win32/types.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+using namespace std::string_literals;
+
+inline const std::string kKey = "HKCR\\VexorToolTest";
+inline const std::string kPath = "HKEY_CLASSES_ROOT\\VexorToolTest";
+
+struct CToolResult {
+    int nExitCode = -1;
+    std::string strOut;
+    std::string strErr;
+};
+
+std::string ReadFile(const std::string& strPath);
+void WriteFile(const std::string& strPath, const std::string& bytes);
+
 class VexorRegTool : public ::testing::Test {
   protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The tool on this test's store; Ok and Fails also check the exit status and the message.
-    CToolResult Tool(const std::vector<std::string>& args) const { return RunTool(args, m_strStore); }
+    // The tool on strStore (this test's store when empty) with /dev/null as stdin: no terminal, as in
+    // scripts and CI. `wrapper` runs it as another user (setpriv) or with less memory (prlimit).
+    CToolResult Run(const std::vector<std::string>& args, const std::string& strStore = "",
+                    const std::vector<std::string>& wrapper = {}) const;
+    // With a pseudo-terminal as stdin on which strTyped has already been typed, as a person answering a
+    // question would.
+    CToolResult OnTerminal(const std::vector<std::string>& args, const std::string& strTyped) const;
+    // These also check the exit status and the message.
     CToolResult Ok(const std::vector<std::string>& args) const;
     CToolResult Fails(const std::vector<std::string>& args, const std::string& strMessagePart) const;
 
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
-    static std::string ReadFile(const std::string& strPath);
-    static void WriteFile(const std::string& strPath, const std::string& bytes);
-
     // What export writes for strKey, or "" when the export fails.
     std::string Exported(const std::string& strKey) const;
-
-    // A value's type and bytes read straight from a store file; false when it isn't there.
-    static bool StoredValue(const std::string& strStore, const std::string& strSubKey,
-                            const std::string& strName, DWORD& dwType, std::string& data);
+    // A value's bytes read straight from this test's store; "<no value>" when it isn't there.
     std::string StoredData(const std::string& strSubKey, const std::string& strName) const;
 
     std::string m_strDir;

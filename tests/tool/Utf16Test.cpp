@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+using namespace std::string_literals;
 
 TEST(RegToolUtf16, ConvertsValidTextBothWays) {
     const std::string text =
@@ -42,11 +42,9 @@ TEST(RegToolUtf16, ValidatesUtf8Strictly) {
 }
 
 TEST(RegToolUtf16, LittleEndianBytes) {
-    EXPECT_EQ(ToUtf16Le(u"A\u20AC"), std::string("A\0\xAC\x20", 4));
+    EXPECT_EQ(ToUtf16Le(u"A\u20AC"), "A\0\xAC\x20"s);
     std::u16string text;
-    ASSERT_TRUE(FromUtf16Le(std::string("A\0\xAC\x20", 4), text));
+    ASSERT_TRUE(FromUtf16Le("A\0\xAC\x20"s, text));
     EXPECT_EQ(text, u"A\u20AC");
-    EXPECT_FALSE(FromUtf16Le(std::string("A\0B", 3), text));
+    EXPECT_FALSE(FromUtf16Le("A\0B"s, text));
 }
-
-} // namespace

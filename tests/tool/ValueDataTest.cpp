@@ -4,41 +4,34 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+using namespace std::string_literals;
 
-std::string Data(DWORD dwType, const std::string* pText) {
-    std::string bytes, strError;
-    EXPECT_TRUE(MakeValueData(dwType, pText, bytes, strError)) << strError;
+// pszText nullptr: no /d at all.
+static std::string Data(DWORD dwType, const char* pszText) {
+    std::string text = pszText ? pszText : "", bytes, strError;
+    EXPECT_TRUE(MakeValueData(dwType, pszText ? &text : nullptr, bytes, strError)) << strError;
     return bytes;
 }
 
-std::string Data(DWORD dwType, const std::string& text) {
-    return Data(dwType, &text);
-}
-
 // The message names the type, or what is wrong.
-void ExpectRefused(DWORD dwType, const std::string* pText, const std::string& strMessagePart) {
-    std::string bytes, strError;
-    EXPECT_FALSE(MakeValueData(dwType, pText, bytes, strError)) << (pText ? *pText : "no data");
+static void ExpectRefused(DWORD dwType, const char* pszText, const std::string& strMessagePart) {
+    std::string text = pszText ? pszText : "", bytes, strError;
+    EXPECT_FALSE(MakeValueData(dwType, pszText ? &text : nullptr, bytes, strError)) << text;
     EXPECT_NE(strError.find(strMessagePart), std::string::npos) << strError;
 }
 
-void ExpectRefused(DWORD dwType, const std::string& text, const std::string& strMessagePart) {
-    ExpectRefused(dwType, &text, strMessagePart);
-}
-
 TEST(RegToolValueData, TextTypesEndWithNul) {
-    EXPECT_EQ(Data(REG_SZ, "abc"), std::string("abc\0", 4));
-    EXPECT_EQ(Data(REG_SZ, nullptr), std::string("\0", 1));
-    EXPECT_EQ(Data(REG_EXPAND_SZ, "%PATH%\\0"), std::string("%PATH%\\0\0", 9)); // \0 is only special in lists
-    EXPECT_EQ(Data(REG_NONE, "deadbeef"), std::string("deadbeef\0", 9));
+    EXPECT_EQ(Data(REG_SZ, "abc"), "abc\0"s);
+    EXPECT_EQ(Data(REG_SZ, nullptr), "\0"s);
+    EXPECT_EQ(Data(REG_EXPAND_SZ, "%PATH%\\0"), "%PATH%\\0\0"s); // \0 is only special in lists
+    EXPECT_EQ(Data(REG_NONE, "deadbeef"), "deadbeef\0"s);
 }
 
 TEST(RegToolValueData, DwordsAreDecimalOrHexAndRangeChecked) {
-    EXPECT_EQ(Data(REG_DWORD, "31"), std::string("\x1f\0\0\0", 4));
-    EXPECT_EQ(Data(REG_DWORD, "0x1f"), std::string("\x1f\0\0\0", 4));
+    EXPECT_EQ(Data(REG_DWORD, "31"), "\x1f\0\0\0"s);
+    EXPECT_EQ(Data(REG_DWORD, "0x1f"), "\x1f\0\0\0"s);
     EXPECT_EQ(Data(REG_DWORD, "0XdeadBEEF"), "\xef\xbe\xad\xde");
-    EXPECT_EQ(Data(REG_DWORD, "0123"), std::string("\x7b\0\0\0", 4));
+    EXPECT_EQ(Data(REG_DWORD, "0123"), "\x7b\0\0\0"s);
     EXPECT_EQ(Data(REG_DWORD, "4294967295"), "\xff\xff\xff\xff");
     for (const char* pszBad : {"4294967296", "0x100000000", "-1", "+1", "00x1", "0x", "1 ", "abc", "", "1e3"})
         ExpectRefused(REG_DWORD, pszBad, "REG_DWORD data");
@@ -55,11 +48,11 @@ TEST(RegToolValueData, BinaryIsHexDigits) {
 }
 
 TEST(RegToolValueData, MultiStringsAreSeparatedByBackslashZero) {
-    EXPECT_EQ(Data(REG_MULTI_SZ, "three\\0little\\0strings"), std::string("three\0little\0strings\0\0", 22));
-    EXPECT_EQ(Data(REG_MULTI_SZ, "a\\0"), std::string("a\0\0", 3));
-    EXPECT_EQ(Data(REG_MULTI_SZ, "\\0"), std::string("\0\0", 2));
-    EXPECT_EQ(Data(REG_MULTI_SZ, ""), std::string("\0", 1));
-    EXPECT_EQ(Data(REG_MULTI_SZ, nullptr), std::string("\0", 1));
+    EXPECT_EQ(Data(REG_MULTI_SZ, "three\\0little\\0strings"), "three\0little\0strings\0\0"s);
+    EXPECT_EQ(Data(REG_MULTI_SZ, "a\\0"), "a\0\0"s);
+    EXPECT_EQ(Data(REG_MULTI_SZ, "\\0"), "\0\0"s);
+    EXPECT_EQ(Data(REG_MULTI_SZ, ""), "\0"s);
+    EXPECT_EQ(Data(REG_MULTI_SZ, nullptr), "\0"s);
     ExpectRefused(REG_MULTI_SZ, "\\0a", "empty string");
     ExpectRefused(REG_MULTI_SZ, "two\\0\\0strings", "empty string");
 }
@@ -73,5 +66,3 @@ TEST(RegToolValueData, KnowsTheSixTypeNamesInAnyCase) {
     EXPECT_FALSE(ParseTypeName("REG_QWORD", dwType));
     EXPECT_FALSE(ParseTypeName("SZ", dwType));
 }
-
-} // namespace

@@ -1,0 +1,151 @@
+// query, add and delete as a real process: what they show and store, what they ask and refuse.
+#include "tests/tool/ToolTestFixture.h"
+
+#include <filesystem>
+
+TEST_F(VexorRegTool, PrintsUsageOnRequest) {
+    for (const char* pszHelp : {"--help", "/?", "-?", "/H"}) {
+        const std::string usage = Ok({pszHelp}).strOut;
+        EXPECT_NE(usage.find("vexor-reg QUERY"), std::string::npos);
+        EXPECT_NE(usage.find("vexor-reg IMPORT FILE"), std::string::npos);
+    }
+    EXPECT_NE(Ok({"add", "/?"}).strOut.find("REG_MULTI_SZ"), std::string::npos);
+    EXPECT_NE(Ok({"EXPORT", "--help"}).strOut.find("EXPORT KEY FILE [/y]"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(m_strStore));
+}
+
+// Each refusal's message is the parser's or the data converter's (their own tests go through them
+// all); here: that it reaches the user, with the way to the usage, and that the store stays untouched.
+TEST_F(VexorRegTool, RefusesBadArgumentsAndDataWithoutTouchingTheStore) {
+    EXPECT_NE(Fails({}, "Invalid syntax").strErr.find("Type \"vexor-reg /?\" for usage."), std::string::npos);
+    EXPECT_NE(Fails({"query"}, "needs a key").strErr.find("Type \"vexor-reg QUERY /?\""), std::string::npos);
+    Fails({"query", "HKCR\\a\\\\b"}, "empty part");
+    EXPECT_FALSE(std::filesystem::exists(m_strStore));
+    Fails({"add", kKey, "/v", "D", "/t", "REG_DWORD", "/d", "4294967296"}, "REG_DWORD data");
+    Fails({"add", kKey, "/v", "D", "/t", "REG_DWORD"}, "REG_DWORD data");
+    Fails({"query", kKey}, "unable to find");
+}
+
+// Names of any characters pass the command line, the store and the query unchanged.
+TEST_F(VexorRegTool, AddsEachTypeAndQueryShowsIt) {
+    const struct {
+        std::string name; // "": the unnamed value (/ve)
+        std::vector<std::string> typeAndData;
+        const char* pszShown;
+        std::string stored;
+    } cases[] = {
+        {"", {"/d", "Standard"}, "REG_SZ    Standard", "Standard\0"s},
+        {"100% %s %n",
+         {"/d", "Gr\xC3\xBC\xC3\x9F\x65"},
+         "REG_SZ    Gr\xC3\xBC\xC3\x9F\x65",
+         "Gr\xC3\xBC\xC3\x9F\x65\0"s},
+        {"back\\slash", {"/t", "REG_EXPAND_SZ", "/d", "%PATH%"}, "REG_EXPAND_SZ    %PATH%", "%PATH%\0"s},
+        {"a=b", {"/t", "reg_multi_sz", "/d", "a\\0b\\0"}, "REG_MULTI_SZ    a\\0b", "a\0b\0\0"s},
+        {"\"quoted\"", {"/t", "REG_DWORD", "/d", "31"}, "REG_DWORD    0x1f", "\x1f\0\0\0"s},
+        {"M\xC3\xBCller \xE2\x82\xAC",
+         {"/T", "REG_DWORD", "/D", "0x01020304"},
+         "REG_DWORD    0x1020304",
+         "\x04\x03\x02\x01"s},
+        {"@", {"/t", "REG_BINARY", "/d", "0a0BfF"}, "REG_BINARY    0A0BFF", "\x0a\x0b\xff"s},
+        {" spaced ", {"/t", "REG_NONE"}, "REG_NONE    00", "\0"s},
+        {"Empty", {"/t", "REG_BINARY"}, "REG_BINARY    ", ""s},
+        {"EmptyText", {"/d", ""}, "REG_SZ    ", "\0"s},
+    };
+    std::string listing = "\n" + kPath + "\n";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto value =
+            c.name.empty() ? std::vector<std::string>{"/ve"} : std::vector<std::string>{"/v", c.name};
+        std::vector<std::string> add = {"add", kKey}, query = {"query", kKey};
+        add.insert(add.end(), value.begin(), value.end());
+        add.insert(add.end(), c.typeAndData.begin(), c.typeAndData.end());
+        query.insert(query.end(), value.begin(), value.end());
+        Ok(add);
+        const std::string line =
+            "    " + (c.name.empty() ? "(Default)" : c.name) + "    " + c.pszShown + "\n";
+        EXPECT_EQ(Ok(query).strOut, "\n" + kPath + "\n" + line + "\n");
+        EXPECT_EQ(StoredData("VexorToolTest", c.name), c.stored);
+        listing += line;
+    }
+    EXPECT_EQ(Ok({"query", kKey}).strOut, listing + "\n");
+}
+
+TEST_F(VexorRegTool, AddKeepsAnExistingValueUnlessForcedOrAnswered) {
+    Ok({"add", kKey, "/v", "Name", "/d", "old"});
+    Fails({"add", kKey, "/v", "Name", "/d", "new"}, "give /f");
+    EXPECT_EQ(StoredData("VexorToolTest", "Name"), "old\0"s);
+    CToolResult result = OnTerminal({"add", kKey, "/v", "Name", "/d", "new"}, "no\n");
+    EXPECT_EQ(result.nExitCode, 1);
+    EXPECT_NE(result.strErr.find("Overwrite it (Yes/No)?"), std::string::npos);
+    EXPECT_NE(result.strErr.find("ERROR: Cancelled."), std::string::npos);
+    EXPECT_EQ(StoredData("VexorToolTest", "Name"), "old\0"s);
+    EXPECT_EQ(OnTerminal({"add", kKey, "/v", "Name", "/d", "new"}, "maybe\nY\n").nExitCode, 0);
+    EXPECT_EQ(StoredData("VexorToolTest", "Name"), "new\0"s);
+    Ok({"add", kKey, "/v", "Name", "/d", "forced", "/f"});
+    EXPECT_EQ(StoredData("VexorToolTest", "Name"), "forced\0"s);
+}
+
+TEST_F(VexorRegTool, AddWithoutAValueOnlyCreatesTheKey) {
+    Ok({"add", kKey, "/ve", "/t", "REG_DWORD", "/d", "1"});
+    Ok({"add", kKey});
+    Ok({"add", kKey + "\\Sub\\Deeper\\"});
+    EXPECT_EQ(StoredData("VexorToolTest", ""), "\1\0\0\0"s);
+    EXPECT_EQ(Ok({"query", kKey + "\\Sub"}).strOut, "\n" + kPath + "\\Sub\\Deeper\n");
+    Ok({"add", kKey + "\\Other", "/d", "unnamed", "/f"}); // /d alone sets the unnamed value
+    EXPECT_EQ(StoredData("VexorToolTest\\Other", ""), "unnamed\0"s);
+}
+
+TEST_F(VexorRegTool, QueryReportsMissingKeysAndValuesAndSearchesTheTree) {
+    EXPECT_EQ(Fails({"query", kKey}, "unable to find the specified registry key").strOut, "");
+    Ok({"add", kKey, "/v", "Wine", "/d", "First"});
+    EXPECT_EQ(Fails({"query", kKey, "/v", "Missing"}, "unable to find").strOut, "");
+    EXPECT_EQ(Ok({"query", kKey, "/ve"}).strOut,
+              "\n" + kPath + "\n    (Default)    REG_SZ    (value not set)\n\n");
+    EXPECT_EQ(Ok({"query", kKey, "/v", "WINE"}).strOut, "\n" + kPath + "\n    WINE    REG_SZ    First\n\n");
+    Ok({"add", kKey + "\\b", "/v", "Other", "/t", "REG_DWORD", "/d", "2"});
+    Ok({"add", kKey + "\\a\\deep", "/v", "Wine", "/d", "Second"});
+    const std::string top = "\n" + kPath + "\n    Wine    REG_SZ    First\n\n";
+    const std::string deep = kPath + "\\a\\deep\n    Wine    REG_SZ    Second\n\n";
+    EXPECT_EQ(Ok({"query", kKey, "/s"}).strOut,
+              top + kPath + "\\a\n\n" + deep + kPath + "\\b\n    Other    REG_DWORD    0x2\n\n");
+    EXPECT_EQ(Ok({"query", kKey, "/v", "Wine", "/s"}).strOut,
+              top + deep + "End of search: 2 match(es) found.\n");
+    EXPECT_EQ(Fails({"query", kKey, "/ve", "/s"}, "unable to find").strOut,
+              "\nEnd of search: 0 match(es) found.\n");
+}
+
+TEST_F(VexorRegTool, DeleteAsksOrNeedsForce) {
+    Ok({"add", kKey + "\\Sub", "/v", "One", "/d", "1"});
+    Fails({"delete", kKey}, "give /f");
+    Fails({"delete", kKey + "\\Sub", "/v", "One"}, "Nothing was deleted");
+    EXPECT_EQ(StoredData("VexorToolTest\\Sub", "One"), "1\0"s);
+    const CToolResult result = OnTerminal({"delete", kKey}, "n\n");
+    EXPECT_EQ(result.nExitCode, 1);
+    EXPECT_NE(result.strErr.find("Delete the key " + kPath + " with everything below it (Yes/No)?"),
+              std::string::npos);
+    Ok({"query", kKey + "\\Sub"});
+    EXPECT_EQ(OnTerminal({"delete", kKey}, "yes\n").nExitCode, 0);
+    Fails({"query", kKey}, "unable to find");
+}
+
+TEST_F(VexorRegTool, DeletesOneValueAllValuesOrAKeyButNeverARoot) {
+    Ok({"add", kKey, "/ve", "/d", "unnamed"});
+    Ok({"add", kKey, "/v", "One", "/d", "1"});
+    Ok({"add", kKey, "/v", "Two", "/d", "2"});
+    Ok({"add", kKey + "\\Sub", "/v", "Below", "/d", "3"});
+    EXPECT_EQ(Ok({"delete", kKey, "/v", "one", "/f"}).strOut, "The operation completed successfully.\n");
+    EXPECT_EQ(StoredData("VexorToolTest", "One"), "<no value>");
+    EXPECT_EQ(StoredData("VexorToolTest", "Two"), "2\0"s);
+    Fails({"delete", kKey, "/v", "One", "/f"}, "unable to find");
+    Ok({"delete", kKey, "/ve", "/f"});
+    EXPECT_EQ(StoredData("VexorToolTest", ""), "<no value>");
+    Fails({"delete", kKey, "/ve", "/f"}, "unable to find");
+    Ok({"delete", kKey, "/va", "/f"});
+    EXPECT_EQ(Ok({"query", kKey}).strOut, "\n" + kPath + "\\Sub\n");
+    EXPECT_EQ(StoredData("VexorToolTest\\Sub", "Below"), "3\0"s);
+    for (const char* pszRoot : {"HKCR", "HKEY_LOCAL_MACHINE"})
+        Fails({"delete", pszRoot, "/f"}, "root key can't be deleted");
+    Ok({"delete", kKey + "\\", "/f"});
+    Fails({"query", kKey + "\\Sub"}, "unable to find");
+    Fails({"delete", kKey, "/f"}, "unable to find");
+}

@@ -13,7 +13,7 @@ class AddUser : public ProgramTest {
   protected:
     AddUser() {
         vexor::registry::setAccountSource([] { return std::vector<std::string>{"jörg", "anna", "Bob"}; });
-        Import(std::string(kSettingsOnReg) + AccountReg("Administrator", 1, "Administrator", "a") +
+        Import(kSettingsOnReg + kAdminReg +
                AccountReg("Bob", 0, "Gast", ""));
     }
     ~AddUser() override { vexor::registry::setAccountSource(nullptr); }
@@ -40,9 +40,8 @@ TEST_F(AddUser, APickedNameWithoutPasswordBecomesAGuest) {
         EXPECT_TRUE(d.isEnabled(IDOK));
         d.click(IDOK);
     });
-    EXPECT_EQ(ExportClsid(), std::string(kStoreKeyReg) + "\n" + AccountReg("Administrator", 1, "Administrator", "a") +
-                                 "\n" + AccountReg("Bob", 0, "Gast", "") + "\n" + AccountReg("jörg", 0, "Gast", "") +
-                                 "\n" + kSettingsOnReg + "\n");
+    EXPECT_EQ(ExportClsid(),
+              ExportOf({kAdminReg, AccountReg("Bob", 0, "Gast", ""), AccountReg("jörg", 0, "Gast", "")}, kSettingsOnReg));
 }
 
 TEST_F(AddUser, ATypedNameWithPasswordNeedsTwoEqualTexts) {
@@ -52,10 +51,8 @@ TEST_F(AddUser, ATypedNameWithPasswordNeedsTwoEqualTexts) {
         d.click(kNeedsPassword);
         EXPECT_FALSE(d.isEnabled(IDOK));
         d.typeText(kPassword, "Kennwort");
-        d.typeText(kRepetition, "kennwort");
-        EXPECT_FALSE(d.isEnabled(IDOK)) << "letter case counts";
-        d.replaceText(kRepetition, "Kennwort ");
-        EXPECT_FALSE(d.isEnabled(IDOK)) << "a trailing blank counts";
+        d.typeText(kRepetition, "kennwort"); // which texts agree is EntryRules' to test
+        EXPECT_FALSE(d.isEnabled(IDOK));
         d.replaceText(kRepetition, "Kennwort");
         EXPECT_TRUE(d.isEnabled(IDOK));
         d.replaceText(kName, "");
@@ -86,7 +83,7 @@ TEST_F(AddUser, UncheckingKeepsTheTypedPasswordButNeedsNone) {
 TEST_F(AddUser, NamesThatCannotBeNewAccountsKeepOkDisabled) {
     const std::string before = ExportClsid();
     RunAdd([](DialogDriver& d) {
-        for (const char* name : {"a\\b", "bob", "BOB", "administrator", "Administrator", "jörg\\"}) {
+        for (const char* name : {"a\\b", "BOB", "administrator"}) { // the rule itself is EntryRules' to test
             d.replaceText(kName, name);
             EXPECT_FALSE(d.isEnabled(IDOK)) << name;
         }

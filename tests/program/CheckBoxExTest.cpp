@@ -126,7 +126,7 @@ TEST_F(CheckBoxEx, BinaryKindWritesTheMirrorAndDeletesOnItsState) {
 }
 
 TEST_F(CheckBoxEx, TextKindWritesItsTexts) {
-    Import(AccountReg("Administrator", 1, "Administrator", "a")); // switching on then asks for none
+    Import(kAdminReg); // switching on then asks for none
     WithBox([&](CCheckBoxEx& box, DialogDriver& d) {
         Bind(box, CheckBoxKindString, FALSE, FALSE, FALSE);
         d.click(1005); // a user change; the main dialog's handler saves at once

@@ -82,7 +82,7 @@ std::string ReadLikeTheIde() {
 class ConcurrentReader : public ProgramTest {};
 
 TEST_F(ConcurrentReader, TheIdeNeverSeesAHalfSavedStore) {
-    std::string accounts = AccountReg("Administrator", 1, "Administrator", "a");
+    std::string accounts = kAdminReg;
     for (int i = 0; i < kUsers; ++i)
         accounts += AccountReg("user" + std::to_string(i), i % 2, "Gast", "pw" + std::to_string(i));
     Import(accounts);

@@ -75,9 +75,7 @@ TEST_F(FullFlow, FirstRunSetUpAddPasswordDeleteCloseAndLogInAgain) {
         d.click(IDOK);
     });
     EXPECT_FALSE(Start());
-    const std::string expected = std::string(kStoreKeyReg) + "\n" +
-                                 AccountReg("Administrator", 1, "Administrator", "Geheim") + "\n" +
-                                 kSettingsOnReg + "\n";
+    const std::string expected = ExportOf({AccountReg("Administrator", 1, "Administrator", "Geheim")}, kSettingsOnReg);
     EXPECT_EQ(ExportClsid(), expected);
 
     m_script.expectDialog(kLoginIdd, [this](DialogDriver& login) {

@@ -65,3 +65,10 @@ std::string AccountReg(const std::string& strName, int nEnableLogin, const std::
            "\"Enable Login\"=dword:0000000" + std::to_string(nEnableLogin) + "\n\"Group\"=\"" + strGroup +
            "\"\n\"Password\"=\"" + strPassword + "\"\n\"Offset\"=\"" + strOffset + "\"\n";
 }
+
+std::string ExportOf(const std::vector<std::string>& accounts, const std::string& settings) {
+    std::string text = accounts.empty() ? "" : std::string(kStoreKeyReg) + "\n";
+    for (const std::string& account : accounts)
+        text += account + "\n";
+    return settings.empty() ? text : text + settings + "\n";
+}

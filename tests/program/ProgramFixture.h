@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 // The main dialog with its insides open to the test.
 class CTestAccessManagerDlg : public CAccessManagerDlg {
@@ -40,8 +41,14 @@ class ProgramTest : public ::testing::Test {
 std::string AccountReg(const std::string& strName, int nEnableLogin, const std::string& strGroup,
                        const std::string& strPassword, const std::string& strOffset = "0");
 
+// What ExportClsid() gives for a store holding these accounts (as AccountReg texts, in store order)
+// and this settings text ("" for none).
+std::string ExportOf(const std::vector<std::string>& accounts, const std::string& settings = "");
+
 inline const char* const kStoreKeyReg = "[HKEY_CLASSES_ROOT\\CLSID\\{4F1A6B2E-93C7-4E58-A0D4-7B2C5E9F1163}]\n";
 inline const char* const kSettingsOnReg =
     "[HKEY_CLASSES_ROOT\\CLSID\\{C27D5E90-1B4A-4F36-8E2D-63A9F07B84D1}]\n@=dword:00000001\n";
+// The administrator's account as most fixtures have it.
+inline const std::string kAdminReg = AccountReg("Administrator", 1, "Administrator", "a");
 inline const char* const kSettingsOffReg =
     "[HKEY_CLASSES_ROOT\\CLSID\\{C27D5E90-1B4A-4F36-8E2D-63A9F07B84D1}]\n@=dword:00000000\n";

@@ -40,7 +40,7 @@ TEST_F(StartUp, WithoutAStoredSettingTheMainDialogOpensAtOnce) {
 
 TEST_F(StartUp, ASettingsKeyWithoutItsUnnamedValueAsksNothing) {
     Import("[HKEY_CLASSES_ROOT\\CLSID\\{C27D5E90-1B4A-4F36-8E2D-63A9F07B84D1}]\n\"Theme\"=\"dunkel\"\n" +
-           AccountReg("Administrator", 1, "Administrator", "a"));
+           kAdminReg);
     const std::string before = ExportClsid();
     ExpectMainDialog();
     Start();
@@ -130,7 +130,7 @@ TEST_F(StartUp, AStoreThatFailsAtAnyStartUpReadIsReportedAndLeftAsItWas) {
 }
 
 TEST_F(StartUp, ACancelledLoginEndsWithCodeZeroAndWritesNothing) {
-    Import(std::string(kSettingsOnReg) + AccountReg("Administrator", 1, "Administrator", "a"));
+    Import(kSettingsOnReg + kAdminReg);
     const std::string before = ExportClsid();
     EXPECT_EXIT(
         {

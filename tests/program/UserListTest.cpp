@@ -29,7 +29,7 @@ std::vector<std::string> Column(CUserList& list, int nCol) {
 }
 
 TEST_F(UserListTest, ShowsTheStoreNewestOnTopInFiveColumnsHoweverOftenItLoads) {
-    Import(AccountReg("Carl", 0, "Gast", "c") + AccountReg("Administrator", 1, "Administrator", "a") +
+    Import(AccountReg("Carl", 0, "Gast", "c") + kAdminReg +
            AccountReg("Bob", 0, "Gast", "b"));
     WithList([](CUserList& list) {
         list.LoadUsers();
@@ -62,10 +62,9 @@ TEST_F(UserListTest, LoadsWhatIsThereAndSavesExactlyTheFourValues) {
         list.SetItemText(5, 1, "ja"); // a1: "Ja" in another case is not "Ja"
         list.SaveUsers();
     });
-    EXPECT_EQ(ExportClsid(), std::string(kStoreKeyReg) + "\n" + AccountReg("a1", 0, "", "", "") + "\n" +
-                                 AccountReg("a2", 1, "", "", "") + "\n" + AccountReg("a3", 0, "", "", "") + "\n" +
-                                 AccountReg("a4", 0, "Chef", "", "") + "\n" + AccountReg("a5", 0, "", "", "17") +
-                                 "\n" + AccountReg("a6", 0, "", "", "") + "\n");
+    EXPECT_EQ(ExportClsid(), ExportOf({AccountReg("a1", 0, "", "", ""), AccountReg("a2", 1, "", "", ""),
+                                       AccountReg("a3", 0, "", "", ""), AccountReg("a4", 0, "Chef", "", ""),
+                                       AccountReg("a5", 0, "", "", "17"), AccountReg("a6", 0, "", "", "")}));
 }
 
 // The list holds the program's bytes: text another program wrote in another code page comes back from a
@@ -101,7 +100,7 @@ TEST_F(UserListTest, SavingAnEmptyListLeavesNoStoreKey) {
 // A save deletes the store and writes it anew; whatever fails in between, the store is the old one
 // whole, never a store without its administrator.
 TEST_F(UserListTest, ASaveThatFailsAnywhereLeavesTheOldStoreWhole) {
-    Import(std::string(kSettingsOnReg) + AccountReg("Administrator", 1, "Administrator", "a") +
+    Import(kSettingsOnReg + kAdminReg +
            AccountReg("bob", 0, "Gast", "b"));
     const std::string before = ExportClsid();
     std::uint64_t operations = 0;
@@ -123,11 +122,10 @@ TEST_F(UserListTest, ASaveThatFailsAnywhereLeavesTheOldStoreWhole) {
 }
 
 TEST_F(UserListTest, ASaveKilledAnywhereLeavesTheOldStoreOrTheNewOne) {
-    Import(std::string(kSettingsOnReg) + AccountReg("Administrator", 1, "Administrator", "a") +
+    Import(kSettingsOnReg + kAdminReg +
            AccountReg("bob", 0, "Gast", "b"));
     const std::string before = ExportClsid();
-    const std::string after = std::string(kStoreKeyReg) + "\n" + AccountReg("Administrator", 1, "Administrator", "a") +
-                              "\n" + AccountReg("bob", 0, "Gast", "neu") + "\n" + kSettingsOnReg + "\n";
+    const std::string after = ExportOf({kAdminReg, AccountReg("bob", 0, "Gast", "neu")}, kSettingsOnReg);
     std::uint64_t operations = 0;
     WithList([&](CUserList& list) {
         const std::uint64_t start = vexor::registry::testing::operationCount();

@@ -77,17 +77,33 @@ void fillStore(int count) {
 
 } // namespace
 
-TEST_F(StoreTest, PathComesFromTheEnvironment) {
+TEST_F(StoreTest, PathComesFromTheEnvironmentOrTheMachineFolder) {
+    using Rule = vexor::registry::StoreLocation::Rule;
     EXPECT_EQ(vexor::registry::storePath(), path());
-    ScopedEnvironment noOverride("VEXOR_REGISTRY", nullptr);
-    {
-        ScopedEnvironment data("XDG_DATA_HOME", "/data/home");
-        EXPECT_EQ(vexor::registry::storePath(), "/data/home/vexor/registry.db");
-    }
+    const std::string folder = fs::path(path()).parent_path().string(), file = folder + "/plain",
+                      none = folder + "/none";
+    writeFile(file, "x");
+    const std::string user = "/home/someone/.local/share/vexor/registry.db";
+    const struct {
+        const char* registry;
+        const char* data;
+        std::string machine;
+        std::string expected;
+        Rule rule;
+    } cases[] = {
+        {path().c_str(), "/data/home", folder, path(), Rule::Environment},
+        {nullptr, "/data/home", folder, folder + "/registry.db", Rule::Machine},
+        {nullptr, "/data/home", file, "/data/home/vexor/registry.db", Rule::User}, // a file is no folder
+        {nullptr, "/data/home", none, "/data/home/vexor/registry.db", Rule::User},
+        {nullptr, "relative/data", none, user, Rule::User}, // not absolute: ignored
+        {nullptr, nullptr, none, user, Rule::User},
+    };
     ScopedEnvironment home("HOME", "/home/someone");
-    for (const char* data : {"relative/data", static_cast<const char*>(nullptr)}) { // not absolute: ignored
-        ScopedEnvironment xdg("XDG_DATA_HOME", data);
-        EXPECT_EQ(vexor::registry::storePath(), "/home/someone/.local/share/vexor/registry.db");
+    for (const auto& c : cases) {
+        ScopedEnvironment registry("VEXOR_REGISTRY", c.registry), data("XDG_DATA_HOME", c.data);
+        const vexor::registry::StoreLocation location = vexor::registry::locateStore(c.machine);
+        EXPECT_EQ(location.path, c.expected) << c.machine;
+        EXPECT_EQ(location.rule, c.rule) << c.machine;
     }
 }
 

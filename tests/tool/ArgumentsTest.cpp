@@ -58,11 +58,14 @@ TEST(RegToolArguments, RecognisesHelpAnywhere) {
     EXPECT_TRUE(help.bUsage);
     EXPECT_EQ(help.eOperation, ERegOperation::Query);
     EXPECT_TRUE(Parsed({"add", "HKXX", "-H"}).bUsage);
+    EXPECT_TRUE(Parsed({"--version"}).bVersion);
+    EXPECT_TRUE(Parsed({"--store"}).bStore);
 }
 
 TEST(RegToolArguments, RefusesWrongShapes) {
     EXPECT_NE(Refusal({}).find("Invalid syntax"), std::string::npos);
     EXPECT_NE(Refusal({"copy", "HKCR\\A"}).find("not an operation"), std::string::npos);
+    EXPECT_NE(Refusal({"--version", "query"}).find("not an operation"), std::string::npos);
     EXPECT_NE(Refusal({"query"}).find("needs a key"), std::string::npos);
     EXPECT_NE(Refusal({"export", "HKCR\\A"}).find("a key and a file"), std::string::npos);
     EXPECT_NE(Refusal({"import"}).find("file name"), std::string::npos);

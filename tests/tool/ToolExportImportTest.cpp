@@ -20,27 +20,6 @@ TEST_F(VexorRegTool, ExportWritesWhatRegExeWrites) {
                                                  "\\Subkey2]\r\n\r\n")));
 }
 
-TEST_F(VexorRegTool, ExportKeepsAnExistingFileUnlessAllowed) {
-    Ok({"add", kKey, "/v", "a", "/d", "b"});
-    WriteFile(Path("old.reg"), "precious");
-    Fails({"export", kKey, Path("old.reg")}, "give /y");
-    EXPECT_EQ(OnTerminal({"export", kKey, Path("old.reg")}, "no\n").nExitCode, 1);
-    EXPECT_EQ(ReadFile(Path("old.reg")), "precious");
-    EXPECT_EQ(OnTerminal({"export", kKey, Path("old.reg")}, "yes\n").nExitCode, 0);
-    EXPECT_EQ(ReadFile(Path("old.reg")), Exported(kKey));
-    WriteFile(Path("old.reg"), "precious");
-    Ok({"export", kKey, Path("old.reg"), "/Y"});
-    EXPECT_EQ(ReadFile(Path("old.reg")), Exported(kKey));
-}
-
-TEST_F(VexorRegTool, ExportOfAMissingKeyWritesNoFile) {
-    Fails({"export", kKey, Path("out.reg")}, "unable to find");
-    Fails({"export", kKey, Path("missing-directory/out.reg")}, "unable to find");
-    Ok({"add", kKey});
-    Fails({"export", kKey, Path("missing-directory/out.reg")}, "cannot create");
-    EXPECT_FALSE(std::filesystem::exists(Path("out.reg")));
-}
-
 // REGEDIT4 with CRLF here; the round trip imports the UTF-16 form.
 TEST_F(VexorRegTool, ImportAppliesKeysValuesAndDeletions) {
     Ok({"add", kKey + "\\Gone\\Below", "/v", "x", "/d", "y"});
@@ -70,15 +49,6 @@ TEST_F(VexorRegTool, ImportThatFailsAnywhereChangesNothing) {
     WriteFile(Path("long.reg"), start + "[" + kPath + "\\" + std::string(300, 'k') + "]\n");
     Fails({"import", Path("long.reg")}, "long.reg: line 6: cannot create the key");
     EXPECT_EQ(Exported(kKey), before);
-}
-
-TEST_F(VexorRegTool, ImportOfAFileThatCannotBeReadSaysWhy) {
-    Fails({"import", Path("absent.reg")},
-          "cannot open \"" + Path("absent.reg") + "\": No such file or directory");
-    Fails({"import", m_strDir}, "cannot read");
-    WriteFile(Path("empty.reg"), "");
-    Fails({"import", Path("empty.reg")}, "line 1: not a registry file");
-    EXPECT_FALSE(std::filesystem::exists(m_strStore));
 }
 
 // The fixture holds every type and the awkward names and data; with them, bytes of a name and of data

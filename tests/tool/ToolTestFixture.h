@@ -27,7 +27,7 @@ class VexorRegTool : public ::testing::Test {
     void TearDown() override;
 
     // The tool on strStore (this test's store when empty) with /dev/null as stdin: no terminal, as in
-    // scripts and CI. `wrapper` runs it as another user (setpriv) or with less memory (prlimit).
+    // scripts and CI. `wrapper` runs it with less memory (prlimit).
     CToolResult Run(const std::vector<std::string>& args, const std::string& strStore = "",
                     const std::vector<std::string>& wrapper = {}) const;
     // With a pseudo-terminal as stdin on which strTyped has already been typed, as a person answering a

@@ -10,11 +10,14 @@ constexpr const char* kOverview =
   vexor-reg DELETE KEY [/v NAME | /ve | /va] [/f]
   vexor-reg EXPORT KEY FILE [/y]
   vexor-reg IMPORT FILE
+  vexor-reg --store    (which store is in use, and why)
+  vexor-reg --version
 
   KEY   ROOT[\SUBKEY], ROOT one of HKCR, HKLM, HKEY_CLASSES_ROOT, HKEY_LOCAL_MACHINE
   Operations and switches are case-insensitive; "vexor-reg OPERATION /?" shows details.
-  The store is the file named by $VEXOR_REGISTRY, else $XDG_DATA_HOME/vexor/registry.db,
-  else ~/.local/share/vexor/registry.db.
+  The store is the file named by $VEXOR_REGISTRY, else the machine-wide store
+  /var/lib/vexor/registry.db when the folder /var/lib/vexor exists (the package makes it),
+  else $XDG_DATA_HOME/vexor/registry.db, else ~/.local/share/vexor/registry.db.
   Exit status: 0 on success, 1 on failure (with a message on stderr).
 )";
 

@@ -85,10 +85,8 @@ TEST_F(StoreTest, PathComesFromTheEnvironmentOrTheMachineFolder) {
     writeFile(file, "x");
     const std::string user = "/home/someone/.local/share/vexor/registry.db";
     const struct {
-        const char* registry;
-        const char* data;
-        std::string machine;
-        std::string expected;
+        const char *registry, *data;
+        std::string machine, expected;
         Rule rule;
     } cases[] = {
         {path().c_str(), "/data/home", folder, path(), Rule::Environment},

@@ -6,20 +6,6 @@
 
 #include <filesystem>
 
-TEST_F(VexorRegTool, ExportWritesWhatRegExeWrites) {
-    Ok({"add", kKey, "/v", "DWORD", "/t", "REG_DWORD", "/d", "256"});
-    Ok({"add", kKey, "/v", "String", "/d", "Your text here..."});
-    Ok({"add", kKey + "\\Subkey2"});
-    Ok({"add", kKey + "\\subkey1", "/ve", "/t", "REG_BINARY", "/d", "11223344"});
-    EXPECT_EQ(Ok({"export", kKey, Path("out.reg")}).strOut, "The operation completed successfully.\n");
-    EXPECT_EQ(ReadFile(Path("out.reg")),
-              "\xFF\xFE" + ToUtf16Le(Utf8ToUtf16("Windows Registry Editor Version 5.00\r\n\r\n[" + kPath +
-                                                 "]\r\n\"DWORD\"=dword:00000100\r\n"
-                                                 "\"String\"=\"Your text here...\"\r\n\r\n[" +
-                                                 kPath + "\\subkey1]\r\n@=hex:11,22,33,44\r\n\r\n[" + kPath +
-                                                 "\\Subkey2]\r\n\r\n")));
-}
-
 // REGEDIT4 with CRLF here; the round trip imports the UTF-16 form.
 TEST_F(VexorRegTool, ImportAppliesKeysValuesAndDeletions) {
     Ok({"add", kKey + "\\Gone\\Below", "/v", "x", "/d", "y"});

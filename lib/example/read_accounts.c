@@ -1,5 +1,6 @@
 /* Lists the Vexor IDE's accounts as the IDE reads them: open the account store key, enumerate its
- * subkeys, read the four values of each. Build: cc read_accounts.c $(pkg-config --cflags --libs vexor-registry) */
+ * subkeys, read the four values of each. Build: cc read_accounts.c $(pkg-config --cflags --libs
+ * vexor-registry) */
 #include <vexor/registry.h>
 
 #include <stdio.h>
@@ -9,8 +10,8 @@ static const char kAccountStore[] = "CLSID\\{4F1A6B2E-93C7-4E58-A0D4-7B2C5E9F116
 /* A REG_SZ value as text; "" when it is missing or too long. */
 static void readText(HKEY account, const char* name, char* text, DWORD size) {
     DWORD type = 0;
-    if (RegQueryValueExA(account, name, NULL, &type, (LPBYTE)text, &size) != ERROR_SUCCESS || type != REG_SZ ||
-        size == 0)
+    if (RegQueryValueExA(account, name, NULL, &type, (LPBYTE)text, &size) != ERROR_SUCCESS ||
+        type != REG_SZ || size == 0)
         size = 1;
     text[size - 1] = '\0';
 }
@@ -24,7 +25,8 @@ int main(void) {
     }
     char name[256];
     DWORD length = sizeof name;
-    for (DWORD index = 0; (status = RegEnumKeyExA(store, index, name, &length, NULL, NULL, NULL, NULL)) == ERROR_SUCCESS;
+    for (DWORD index = 0;
+         (status = RegEnumKeyExA(store, index, name, &length, NULL, NULL, NULL, NULL)) == ERROR_SUCCESS;
          ++index, length = sizeof name) {
         HKEY account = NULL;
         if (RegOpenKeyExA(store, name, 0, KEY_READ, &account) != ERROR_SUCCESS)
@@ -35,8 +37,8 @@ int main(void) {
         readText(account, "Group", group, sizeof group);
         readText(account, "Password", password, sizeof password);
         readText(account, "Offset", offset, sizeof offset);
-        printf("%s: Enable Login=%lu Group=%s Password=%s Offset=%s\n", name, (unsigned long)enableLogin, group,
-               password, offset);
+        printf("%s: Enable Login=%lu Group=%s Password=%s Offset=%s\n", name, (unsigned long)enableLogin,
+               group, password, offset);
         RegCloseKey(account);
     }
     RegCloseKey(store);

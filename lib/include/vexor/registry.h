@@ -21,6 +21,9 @@
 extern "C" {
 #endif
 
+/* A program that has these Win32 types already (the Access Manager's own code does) defines
+ * VEXOR_HAVE_WIN32_TYPES first. */
+#ifndef VEXOR_HAVE_WIN32_TYPES
 typedef uint8_t BYTE;
 typedef uint32_t DWORD; /* 32 bits, as on Windows, whatever the width of long */
 typedef int32_t LONG;
@@ -37,9 +40,16 @@ typedef struct FILETIME {
 } FILETIME;
 typedef FILETIME* PFILETIME;
 typedef struct SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES; /* ignored; pass NULL */
+#endif
 
-#define HKEY_CLASSES_ROOT ((HKEY)(uintptr_t)(intptr_t)(int32_t)0x80000000)
-#define HKEY_LOCAL_MACHINE ((HKEY)(uintptr_t)(intptr_t)(int32_t)0x80000002)
+#ifdef __cplusplus
+#define VEXOR_PREDEFINED_KEY(value)                                                                          \
+    reinterpret_cast<HKEY>(static_cast<uintptr_t>(static_cast<int32_t>(value)))
+#else
+#define VEXOR_PREDEFINED_KEY(value) ((HKEY)(uintptr_t)(intptr_t)(int32_t)(value))
+#endif
+#define HKEY_CLASSES_ROOT (VEXOR_PREDEFINED_KEY(0x80000000))
+#define HKEY_LOCAL_MACHINE (VEXOR_PREDEFINED_KEY(0x80000002))
 
 #define KEY_QUERY_VALUE 0x0001
 #define KEY_SET_VALUE 0x0002
@@ -85,15 +95,15 @@ VEXOR_API LONG RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM
 VEXOR_API LONG RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass, DWORD dwOptions,
                                REGSAM samDesired, LPSECURITY_ATTRIBUTES lpSecurityAttributes, PHKEY phkResult,
                                LPDWORD lpdwDisposition);
-VEXOR_API LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData,
-                                LPDWORD lpcbData);
+VEXOR_API LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
+                                LPBYTE lpData, LPDWORD lpcbData);
 VEXOR_API LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const BYTE* lpData,
                               DWORD cbData);
 VEXOR_API LONG RegDeleteValueA(HKEY hKey, LPCSTR lpValueName);
 VEXOR_API LONG RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LPDWORD lpReserved,
                              LPSTR lpClass, LPDWORD lpcchClass, PFILETIME lpftLastWriteTime);
-VEXOR_API LONG RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName, LPDWORD lpReserved,
-                             LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData);
+VEXOR_API LONG RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName,
+                             LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData);
 VEXOR_API LONG RegCloseKey(HKEY hKey);
 VEXOR_API DWORD SHDeleteKeyA(HKEY hkey, LPCSTR pszSubKey);
 

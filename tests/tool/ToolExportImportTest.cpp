@@ -1,10 +1,6 @@
-// export and import as a real process: the file reg.exe writes, what import applies, and that the
-// round trip through file and store keeps every byte.
+// export and import as a real process: what import applies, and that the round trip through file and
+// store keeps every byte (the file's layout is the writer's, tested on its own).
 #include "tests/tool/ToolTestFixture.h"
-
-#include "tools/reg/Utf16.h"
-
-#include <filesystem>
 
 // REGEDIT4 with CRLF here; the round trip imports the UTF-16 form.
 TEST_F(VexorRegTool, ImportAppliesKeysValuesAndDeletions) {

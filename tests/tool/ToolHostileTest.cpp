@@ -1,5 +1,5 @@
-// What another local user, a hostile or huge file and a full disk can't do through vexor-reg. Cases
-// that act as a second user, own files for one or mount a small disk need root, as CI has.
+// What a hostile or huge file, a link another user planted and a full disk can't do through vexor-reg.
+// Cases that own files for another user or mount a small disk need root, as CI has.
 #include "tests/tool/ToolTestFixture.h"
 
 #include "tools/reg/Utf16.h"
@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/mount.h>
-#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 

@@ -79,29 +79,26 @@ void fillStore(int count) {
 
 TEST_F(StoreTest, PathComesFromTheEnvironmentOrTheMachineFolder) {
     using Rule = vexor::registry::StoreLocation::Rule;
-    EXPECT_EQ(vexor::registry::storePath(), path());
-    const std::string folder = fs::path(path()).parent_path().string(), file = folder + "/plain",
-                      none = folder + "/none";
-    writeFile(file, "x");
-    const std::string user = "/home/someone/.local/share/vexor/registry.db";
-    const struct {
-        const char *registry, *data;
-        std::string machine, expected;
-        Rule rule;
-    } cases[] = {
-        {path().c_str(), "/data/home", folder, path(), Rule::Environment},
-        {nullptr, "/data/home", folder, folder + "/registry.db", Rule::Machine},
-        {nullptr, "/data/home", file, "/data/home/vexor/registry.db", Rule::User}, // a file is no folder
-        {nullptr, "/data/home", none, "/data/home/vexor/registry.db", Rule::User},
-        {nullptr, "relative/data", none, user, Rule::User}, // not absolute: ignored
-        {nullptr, nullptr, none, user, Rule::User},
+    const std::string folder = fs::path(path()).parent_path().string(), none = folder + "/none";
+    writeFile(folder + "/plain", "x");
+    const auto expect = [](const std::string& machine, const std::string& expected, Rule rule) {
+        const vexor::registry::StoreLocation location = vexor::registry::locateStore(machine);
+        EXPECT_EQ(location.path, expected) << machine;
+        EXPECT_EQ(location.rule, rule) << machine;
     };
+    EXPECT_EQ(vexor::registry::storePath(), path());
+    expect(folder, path(), Rule::Environment);
+    ScopedEnvironment noOverride("VEXOR_REGISTRY", nullptr);
+    expect(folder, folder + "/registry.db", Rule::Machine);
+    {
+        ScopedEnvironment data("XDG_DATA_HOME", "/data/home");
+        for (const std::string& machine : {folder + "/plain", none}) // a file is no folder
+            expect(machine, "/data/home/vexor/registry.db", Rule::User);
+    }
     ScopedEnvironment home("HOME", "/home/someone");
-    for (const auto& c : cases) {
-        ScopedEnvironment registry("VEXOR_REGISTRY", c.registry), data("XDG_DATA_HOME", c.data);
-        const vexor::registry::StoreLocation location = vexor::registry::locateStore(c.machine);
-        EXPECT_EQ(location.path, c.expected) << c.machine;
-        EXPECT_EQ(location.rule, c.rule) << c.machine;
+    for (const char* data : {"relative/data", static_cast<const char*>(nullptr)}) { // not absolute: ignored
+        ScopedEnvironment xdg("XDG_DATA_HOME", data);
+        expect(none, "/home/someone/.local/share/vexor/registry.db", Rule::User);
     }
 }
 

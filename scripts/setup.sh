@@ -4,8 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# VEXOR_EXTRA_PACKAGES adds what another script needs besides (scripts/package.sh: the packaging tools).
 packages=(cmake g++ make pkg-config qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation2)
+          libbenchmark-dev fonts-liberation2 ${VEXOR_EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

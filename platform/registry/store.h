@@ -10,8 +10,21 @@
 
 namespace vexor::registry {
 
-// The store file: $VEXOR_REGISTRY, else $XDG_DATA_HOME/vexor/registry.db, else
-// ~/.local/share/vexor/registry.db. Read when the store is first opened.
+// The folder of the machine-wide store. It exists once the program is installed as a package, and
+// then every user of the machine shares the store in it, as every user on Windows shares HKCR.
+inline constexpr const char* kMachineStoreFolder = "/var/lib/vexor";
+
+// Where the store is, and which rule chose it: $VEXOR_REGISTRY (Environment); else
+// machineFolder/registry.db when machineFolder exists (Machine); else $XDG_DATA_HOME/vexor/registry.db
+// or ~/.local/share/vexor/registry.db (User).
+struct StoreLocation {
+    enum class Rule { Environment, Machine, User };
+    std::string path;
+    Rule rule;
+};
+StoreLocation locateStore(const std::string& machineFolder);
+
+// The path of locateStore(kMachineStoreFolder). Read when the store is first opened.
 std::string storePath();
 
 // Opens (or re-checks) the store. ERROR_SUCCESS when the file is a store or does not exist yet (it is

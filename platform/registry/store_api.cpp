@@ -13,6 +13,7 @@
 
 #include <cstdlib>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vexor::registry {
@@ -69,13 +70,22 @@ LONG markKey(HKEY root, const std::string& path, bool denied) {
 
 } // namespace
 
-// XDG says a relative $XDG_DATA_HOME is to be ignored.
-std::string storePath() {
+// Only a folder counts as the machine store's: a file or a dangling link of that name is no
+// installation. XDG says a relative $XDG_DATA_HOME is to be ignored.
+StoreLocation locateStore(const std::string& machineFolder) {
+    using Rule = StoreLocation::Rule;
     if (std::string path = environment("VEXOR_REGISTRY"); !path.empty())
-        return path;
+        return {path, Rule::Environment};
+    struct stat info {};
+    if (stat(machineFolder.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        return {machineFolder + "/registry.db", Rule::Machine};
     if (std::string data = environment("XDG_DATA_HOME"); !data.empty() && data.front() == '/')
-        return data + "/vexor/registry.db";
-    return homeFolder() + "/.local/share/vexor/registry.db";
+        return {data + "/vexor/registry.db", Rule::User};
+    return {homeFolder() + "/.local/share/vexor/registry.db", Rule::User};
+}
+
+std::string storePath() {
+    return locateStore(kMachineStoreFolder).path;
 }
 
 LONG checkStore() {

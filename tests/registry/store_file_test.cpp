@@ -77,17 +77,28 @@ void fillStore(int count) {
 
 } // namespace
 
-TEST_F(StoreTest, PathComesFromTheEnvironment) {
+TEST_F(StoreTest, PathComesFromTheEnvironmentOrTheMachineFolder) {
+    using Rule = vexor::registry::StoreLocation::Rule;
+    const std::string folder = fs::path(path()).parent_path().string(), none = folder + "/none";
+    writeFile(folder + "/plain", "x");
+    const auto expect = [](const std::string& machine, const std::string& expected, Rule rule) {
+        const vexor::registry::StoreLocation location = vexor::registry::locateStore(machine);
+        EXPECT_EQ(location.path, expected) << machine;
+        EXPECT_EQ(location.rule, rule) << machine;
+    };
     EXPECT_EQ(vexor::registry::storePath(), path());
+    expect(folder, path(), Rule::Environment);
     ScopedEnvironment noOverride("VEXOR_REGISTRY", nullptr);
+    expect(folder, folder + "/registry.db", Rule::Machine);
     {
         ScopedEnvironment data("XDG_DATA_HOME", "/data/home");
-        EXPECT_EQ(vexor::registry::storePath(), "/data/home/vexor/registry.db");
+        for (const std::string& machine : {folder + "/plain", none}) // a file is no folder
+            expect(machine, "/data/home/vexor/registry.db", Rule::User);
     }
     ScopedEnvironment home("HOME", "/home/someone");
     for (const char* data : {"relative/data", static_cast<const char*>(nullptr)}) { // not absolute: ignored
         ScopedEnvironment xdg("XDG_DATA_HOME", data);
-        EXPECT_EQ(vexor::registry::storePath(), "/home/someone/.local/share/vexor/registry.db");
+        expect(none, "/home/someone/.local/share/vexor/registry.db", Rule::User);
     }
 }
 

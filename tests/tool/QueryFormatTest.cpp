@@ -42,12 +42,7 @@ TEST(RegToolQueryFormat, ShowsATreeWithEveryKeyBelowTheTop) {
               "\n" + kKey + "\n    (Default)    REG_SZ    x\n\n");
 }
 
-// A search's layout with its count, and the unset default, are seen end to end (query /v /s, /ve).
-TEST(RegToolQueryFormat, ShowsMatchesWithoutACountOutsideASearch) {
-    EXPECT_EQ(FormatQueryMatches({{kKey, false, {Sz("Wine", "First")}, 0}}, false),
-              "\n" + kKey + "\n    Wine    REG_SZ    First\n\n");
-}
-
+// A search's layout, with its count or without (query /v), and the unset default are seen end to end.
 TEST(RegToolQueryFormat, ShowsDataAndTypeNamesByType) {
     EXPECT_EQ(FormatQueryData(REG_SZ, "abc\0junk"s), "abc");
     EXPECT_EQ(FormatQueryData(REG_SZ, "no nul"), "no nul");

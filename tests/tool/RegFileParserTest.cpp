@@ -164,10 +164,3 @@ TEST(RegFileParser, NamesTheLineOfEachFault) {
     EXPECT_EQ(FailingLine(value, "file ends"), 4);
     EXPECT_EQ(FailingLine(value + "  00,00 \\ x\r\n", "after the \"\\\""), 6);
 }
-
-TEST(RegFileParser, Utf16FilesMayCarryEscapedBytesInNames) {
-    std::u16string text = Utf8ToUtf16(kHeader + "[HKEY_CLASSES_ROOT\\T]\r\n\"a");
-    text += char16_t(0xDCFF);
-    text += u"\"=\"\"\r\n";
-    EXPECT_EQ(OnlyValue(Parsed("\xFF\xFE" + ToUtf16Le(text))).strName, "a\xFF");
-}

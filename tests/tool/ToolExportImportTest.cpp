@@ -1,45 +1,6 @@
-// export and import as a real process: the file reg.exe writes, what import applies, and that the
-// round trip through file and store keeps every byte.
+// export and import as a real process: what import applies, and that the round trip through file and
+// store keeps every byte (the file's layout is the writer's, tested on its own).
 #include "tests/tool/ToolTestFixture.h"
-
-#include "tools/reg/Utf16.h"
-
-#include <filesystem>
-
-TEST_F(VexorRegTool, ExportWritesWhatRegExeWrites) {
-    Ok({"add", kKey, "/v", "DWORD", "/t", "REG_DWORD", "/d", "256"});
-    Ok({"add", kKey, "/v", "String", "/d", "Your text here..."});
-    Ok({"add", kKey + "\\Subkey2"});
-    Ok({"add", kKey + "\\subkey1", "/ve", "/t", "REG_BINARY", "/d", "11223344"});
-    EXPECT_EQ(Ok({"export", kKey, Path("out.reg")}).strOut, "The operation completed successfully.\n");
-    EXPECT_EQ(ReadFile(Path("out.reg")),
-              "\xFF\xFE" + ToUtf16Le(Utf8ToUtf16("Windows Registry Editor Version 5.00\r\n\r\n[" + kPath +
-                                                 "]\r\n\"DWORD\"=dword:00000100\r\n"
-                                                 "\"String\"=\"Your text here...\"\r\n\r\n[" +
-                                                 kPath + "\\subkey1]\r\n@=hex:11,22,33,44\r\n\r\n[" + kPath +
-                                                 "\\Subkey2]\r\n\r\n")));
-}
-
-TEST_F(VexorRegTool, ExportKeepsAnExistingFileUnlessAllowed) {
-    Ok({"add", kKey, "/v", "a", "/d", "b"});
-    WriteFile(Path("old.reg"), "precious");
-    Fails({"export", kKey, Path("old.reg")}, "give /y");
-    EXPECT_EQ(OnTerminal({"export", kKey, Path("old.reg")}, "no\n").nExitCode, 1);
-    EXPECT_EQ(ReadFile(Path("old.reg")), "precious");
-    EXPECT_EQ(OnTerminal({"export", kKey, Path("old.reg")}, "yes\n").nExitCode, 0);
-    EXPECT_EQ(ReadFile(Path("old.reg")), Exported(kKey));
-    WriteFile(Path("old.reg"), "precious");
-    Ok({"export", kKey, Path("old.reg"), "/Y"});
-    EXPECT_EQ(ReadFile(Path("old.reg")), Exported(kKey));
-}
-
-TEST_F(VexorRegTool, ExportOfAMissingKeyWritesNoFile) {
-    Fails({"export", kKey, Path("out.reg")}, "unable to find");
-    Fails({"export", kKey, Path("missing-directory/out.reg")}, "unable to find");
-    Ok({"add", kKey});
-    Fails({"export", kKey, Path("missing-directory/out.reg")}, "cannot create");
-    EXPECT_FALSE(std::filesystem::exists(Path("out.reg")));
-}
 
 // REGEDIT4 with CRLF here; the round trip imports the UTF-16 form.
 TEST_F(VexorRegTool, ImportAppliesKeysValuesAndDeletions) {
@@ -70,15 +31,6 @@ TEST_F(VexorRegTool, ImportThatFailsAnywhereChangesNothing) {
     WriteFile(Path("long.reg"), start + "[" + kPath + "\\" + std::string(300, 'k') + "]\n");
     Fails({"import", Path("long.reg")}, "long.reg: line 6: cannot create the key");
     EXPECT_EQ(Exported(kKey), before);
-}
-
-TEST_F(VexorRegTool, ImportOfAFileThatCannotBeReadSaysWhy) {
-    Fails({"import", Path("absent.reg")},
-          "cannot open \"" + Path("absent.reg") + "\": No such file or directory");
-    Fails({"import", m_strDir}, "cannot read");
-    WriteFile(Path("empty.reg"), "");
-    Fails({"import", Path("empty.reg")}, "line 1: not a registry file");
-    EXPECT_FALSE(std::filesystem::exists(m_strStore));
 }
 
 // The fixture holds every type and the awkward names and data; with them, bytes of a name and of data

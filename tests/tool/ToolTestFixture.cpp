@@ -54,6 +54,12 @@ CToolResult Spawn(std::vector<std::string> argv, int stdinFd) {
             written(err.get())};
 }
 
+CToolResult SpawnWithoutTerminal(std::vector<std::string> argv) {
+    const CFd devNull{open("/dev/null", O_RDONLY | O_CLOEXEC)};
+    Check(devNull.fd >= 0, "open /dev/null");
+    return Spawn(std::move(argv), devNull.fd);
+}
+
 // `env` names the store to the tool, so that runs on other stores need no change to this process.
 std::vector<std::string> Command(const std::vector<std::string>& args, const std::string& strStore,
                                  const std::vector<std::string>& wrapper) {
@@ -92,9 +98,11 @@ void VexorRegTool::TearDown() {
 
 CToolResult VexorRegTool::Run(const std::vector<std::string>& args, const std::string& strStore,
                               const std::vector<std::string>& wrapper) const {
-    const CFd devNull{open("/dev/null", O_RDONLY | O_CLOEXEC)};
-    Check(devNull.fd >= 0, "open /dev/null");
-    return Spawn(Command(args, strStore.empty() ? m_strStore : strStore, wrapper), devNull.fd);
+    return SpawnWithoutTerminal(Command(args, strStore.empty() ? m_strStore : strStore, wrapper));
+}
+
+CToolResult VexorRegTool::Shell(const std::string& strCommand) const {
+    return SpawnWithoutTerminal({"sh", "-c", strCommand});
 }
 
 CToolResult VexorRegTool::OnTerminal(const std::vector<std::string>& args,

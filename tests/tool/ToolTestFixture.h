@@ -27,12 +27,14 @@ class VexorRegTool : public ::testing::Test {
     void TearDown() override;
 
     // The tool on strStore (this test's store when empty) with /dev/null as stdin: no terminal, as in
-    // scripts and CI. `wrapper` runs it as another user (setpriv) or with less memory (prlimit).
+    // scripts and CI. `wrapper` runs it with less memory (prlimit).
     CToolResult Run(const std::vector<std::string>& args, const std::string& strStore = "",
                     const std::vector<std::string>& wrapper = {}) const;
     // With a pseudo-terminal as stdin on which strTyped has already been typed, as a person answering a
     // question would.
     CToolResult OnTerminal(const std::vector<std::string>& args, const std::string& strTyped) const;
+    // Any command, through sh -c, in the same way (builds and runs against an installed copy).
+    CToolResult Shell(const std::string& strCommand) const;
     // These also check the exit status and the message.
     CToolResult Ok(const std::vector<std::string>& args) const;
     CToolResult Fails(const std::vector<std::string>& args, const std::string& strMessagePart) const;

@@ -178,6 +178,10 @@ bool ParseArguments(const std::vector<std::string>& args, CRegArguments& out, st
         out.bUsage = true;
         return true;
     }
+    if ((args[0] == "--version" || args[0] == "--store") && args.size() == 1) {
+        (args[0] == "--version" ? out.bVersion : out.bStore) = true;
+        return true;
+    }
     for (const COperation& op : kOperations) {
         if (!EqualsNoCase(args[0], op.pszName))
             continue;

@@ -13,7 +13,9 @@ enum class ERegOperation { None, Query, Add, Delete, Export, Import };
 
 struct CRegArguments {
     ERegOperation eOperation = ERegOperation::None;
-    bool bUsage = false; // /?, -h, --help: print the usage of eOperation (or of the whole tool)
+    bool bUsage = false;   // /?, -h, --help: print the usage of eOperation (or of the whole tool)
+    bool bVersion = false; // --version, alone: print the tool's name and version
+    bool bStore = false;   // --store, alone: print the store in use and the rule that chose it
     CKeyPath key;
     std::string strFile;
     bool bValueName = false; // /v NAME

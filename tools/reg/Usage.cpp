@@ -3,18 +3,20 @@
 namespace {
 
 constexpr const char* kOverview =
-    R"(vexor-reg: inspect and change the registry store of the Vexor IDE Access Manager.
-
-  vexor-reg QUERY  KEY [/v NAME | /ve] [/s]
-  vexor-reg ADD    KEY [/v NAME | /ve] [/t TYPE] [/d DATA] [/f]
-  vexor-reg DELETE KEY [/v NAME | /ve | /va] [/f]
-  vexor-reg EXPORT KEY FILE [/y]
-  vexor-reg IMPORT FILE
+    R"(Usage: vexor-reg QUERY  KEY [/v NAME | /ve] [/s]
+  or:  vexor-reg ADD    KEY [/v NAME | /ve] [/t TYPE] [/d DATA] [/f]
+  or:  vexor-reg DELETE KEY [/v NAME | /ve | /va] [/f]
+  or:  vexor-reg EXPORT KEY FILE [/y]
+  or:  vexor-reg IMPORT FILE
+  or:  vexor-reg --store    (which store is in use, and why)
+  or:  vexor-reg --version
+Inspect and change the registry store of the Vexor IDE Access Manager.
 
   KEY   ROOT[\SUBKEY], ROOT one of HKCR, HKLM, HKEY_CLASSES_ROOT, HKEY_LOCAL_MACHINE
   Operations and switches are case-insensitive; "vexor-reg OPERATION /?" shows details.
-  The store is the file named by $VEXOR_REGISTRY, else $XDG_DATA_HOME/vexor/registry.db,
-  else ~/.local/share/vexor/registry.db.
+  The store is the file named by $VEXOR_REGISTRY, else the machine-wide store
+  /var/lib/vexor/registry.db when the folder /var/lib/vexor exists (the package makes it),
+  else $XDG_DATA_HOME/vexor/registry.db, else ~/.local/share/vexor/registry.db.
   Exit status: 0 on success, 1 on failure (with a message on stderr).
 )";
 

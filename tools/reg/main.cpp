@@ -5,6 +5,8 @@
 #include "tools/reg/Console.h"
 #include "tools/reg/Usage.h"
 
+#include "platform/registry/store.h"
+
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -12,6 +14,20 @@
 #include <vector>
 
 namespace {
+
+// The store this user's operations would reach and the rule that chose it, so that an administrator
+// can tell the machine-wide store from a private one.
+std::string StoreInUse() {
+    using vexor::registry::kMachineStoreFolder;
+    using Rule = vexor::registry::StoreLocation::Rule;
+    const vexor::registry::StoreLocation location = vexor::registry::locateStore(kMachineStoreFolder);
+    const std::string strWhy =
+        location.rule == Rule::Environment ? "named by $VEXOR_REGISTRY"
+        : location.rule == Rule::Machine
+            ? std::string("the machine-wide store: the folder ") + kMachineStoreFolder + " exists"
+            : std::string("this user's own store: there is no folder ") + kMachineStoreFolder;
+    return location.path + "\n(" + strWhy + ")\n";
+}
 
 int Run(int argc, char** argv) {
     const std::vector<std::string> words(argv + 1, argv + argc);
@@ -24,6 +40,14 @@ int Run(int argc, char** argv) {
                                         : std::string(OperationName(args.eOperation)) + " /?";
         std::fprintf(stderr, "Type \"vexor-reg %s\" for usage.\n", strHelp.c_str());
         return 1;
+    }
+    if (args.bVersion) {
+        std::puts("vexor-reg " VEXOR_VERSION);
+        return 0;
+    }
+    if (args.bStore) {
+        std::fputs(StoreInUse().c_str(), stdout);
+        return 0;
     }
     if (args.bUsage) {
         std::fputs(UsageText(args.eOperation).c_str(), stdout);

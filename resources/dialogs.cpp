@@ -1,25 +1,25 @@
-// Looking up the dialog templates by id.
+// What the program hands to the framework: its dialog templates, icons and strings.
+#include "resources/resource.h"
+#include "resources/resources.h"
 #include "resources/templates.h"
 
-#include <algorithm>
-
 namespace vexor::res {
-namespace {
 
-const DialogTemplate* const aDialogs[] = {
-    &g_dlgAccessManager, &g_dlgAddUser,     &g_dlgAccessRights,
-    &g_dlgAddAdmin,      &g_dlgSetPassword, &g_dlgAdminLogin,
-};
-
-} // namespace
-
-std::span<const DialogTemplate* const> allDialogs() {
-    return aDialogs;
+const ui::ProgramResources& programResources() {
+    static const DialogTemplate* const aDialogs[] = {
+        &g_dlgAccessManager, &g_dlgAddUser,     &g_dlgAccessRights,
+        &g_dlgAddAdmin,      &g_dlgSetPassword, &g_dlgAdminLogin,
+    };
+    static const ui::ProgramResources resources{aDialogs, programIcons(), IDR_MAINFRAME};
+    return resources;
 }
 
-const DialogTemplate* findDialog(int id) {
-    const auto it = std::ranges::find(aDialogs, id, &DialogTemplate::id);
-    return it == std::end(aDialogs) ? nullptr : *it;
+void registerProgramResources() {
+    ui::registerResources(programResources());
+#ifndef _WIN32
+    // Windows' LoadStringA reads the same entries from the .rc.
+    strings::setTable(stringTable());
+#endif
 }
 
 } // namespace vexor::res

@@ -6,8 +6,9 @@ namespace {
 
 using vexor::test::DialogDriver;
 
-constexpr int kAdd = 1002;
-constexpr int kName = 1011, kNeedsPassword = 1012, kPassword = 1007, kRepetition = 1008;
+constexpr int kAdd = IDC_ADD;
+constexpr int kName = IDC_USERNAME, kNeedsPassword = IDC_NEEDS_PASSWORD, kPassword = IDC_PASSWORD,
+              kRepetition = IDC_REPEAT;
 
 class AddUser : public ProgramTest {
   protected:

@@ -129,7 +129,7 @@ TEST_F(CheckBoxEx, TextKindWritesItsTexts) {
     Import(AccountReg("Administrator", 1, "Administrator", "a")); // switching on then asks for none
     WithBox([&](CCheckBoxEx& box, DialogDriver& d) {
         Bind(box, CheckBoxKindString, FALSE, FALSE, FALSE);
-        d.click(1005); // a user change; the main dialog's handler saves at once
+        d.click(IDC_PROTECT); // a user change; the main dialog's handler saves at once
         box.SaveToRegistry();
         EXPECT_EQ(ReadRaw(kKey, "Flag"), (Raw{REG_SZ, {'a', 'n', 0}}));
     });

@@ -11,7 +11,7 @@ namespace {
 using vexor::test::DialogDriver;
 using vexor::test::ModalScript;
 
-constexpr int kLoginPassword = 1017;
+constexpr int kLoginPassword = IDC_LOGIN_PASSWORD;
 const char* const kLoginFailed = "Sie konnten sich nicht anmelden. Bitte überprüfen Sie Ihr Kennwort. Bei Kennwörtern "
                                  "wird die Groß-/Kleinschreibung beachtet.";
 const char* const kResetWarning = "ACHTUNG: Das Konto für den Administrator wurde nicht gefunden.\n\nEs werden alle "
@@ -33,7 +33,7 @@ class StartUp : public ProgramTest {
 };
 
 TEST_F(StartUp, WithoutAStoredSettingTheMainDialogOpensAtOnce) {
-    ExpectMainDialog([](DialogDriver& d) { EXPECT_FALSE(d.isChecked(1005)); });
+    ExpectMainDialog([](DialogDriver& d) { EXPECT_FALSE(d.isChecked(IDC_PROTECT)); });
     EXPECT_FALSE(Start());
     EXPECT_EQ(ExportClsid(), "");
 }
@@ -150,7 +150,7 @@ TEST_F(StartUp, ACancelledLoginEndsWithCodeZeroAndWritesNothing) {
 TEST_F(StartUp, AVanishedAdministratorResetsStoreAndSettingsAfterAWarning) {
     Import(std::string(kSettingsOnReg) + "\"Theme\"=\"dunkel\"\n" + AccountReg("bob", 0, "Gast", ""));
     m_script.expectMessageBox("Achtung", kResetWarning, MB_OK | MB_ICONHAND).thenAnswer(ModalScript::Answer::CloseBox);
-    ExpectMainDialog([](DialogDriver& d) { EXPECT_FALSE(d.isChecked(1005)); });
+    ExpectMainDialog([](DialogDriver& d) { EXPECT_FALSE(d.isChecked(IDC_PROTECT)); });
     Start();
     EXPECT_EQ(ExportClsid(), "");
 

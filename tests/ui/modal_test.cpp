@@ -123,7 +123,7 @@ class MapDerived : public MapBase {
     void OnSecond() { calls.push_back("second"); }
     void OnPaint() {
         CPaintDC dc(this);
-        painted = dc.GetSafeHdc() != nullptr && dc.DrawIcon(0, 0, ui::qt::iconHandle(ui::qt::kProgramIconId));
+        painted = dc.GetSafeHdc() != nullptr && dc.DrawIcon(0, 0, ui::qt::iconHandle(ui::programIconId()));
         outsideDc = CPaintDC(nullptr).GetSafeHdc() == nullptr;
     }
     bool painted = false;

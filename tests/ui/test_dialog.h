@@ -4,7 +4,6 @@
 
 #include "platform/ui/afx.h"
 #include "platform/ui/qt/modal_hook.h"
-#include "platform/ui/qt/template_source.h"
 #include "resources/resources.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/modal_script.h"
@@ -78,8 +77,7 @@ inline std::function<BOOL(TestDialog&)> disabling(std::vector<int> ids) {
 // Every test of the layer lays its dialogs out from the test templates and answers them by script.
 class LayerTest : public ::testing::Test {
   protected:
-    void SetUp() override { ui::qt::setTemplateLookup(&findTestTemplate); }
-    void TearDown() override { ui::qt::setTemplateLookup(nullptr); }
+    void SetUp() override { registerTestTemplates(); }
 
     // Runs the dialog with `actions` as what the user does while it is up, and Escape after them if
     // they left it open; what DoModal returned.
@@ -97,7 +95,8 @@ class LayerTest : public ::testing::Test {
 
 // Opens each of the program's own dialogs, runs the checks on its window, and closes it.
 inline void forEachProgramDialog(const std::function<void(const res::DialogTemplate&, QWidget&)>& checks) {
-    for (const res::DialogTemplate* tpl : res::allDialogs()) {
+    res::registerProgramResources();
+    for (const res::DialogTemplate* tpl : res::programResources().dialogs) {
         SCOPED_TRACE("dialog " + std::to_string(tpl->id));
         ui::qt::ModalHook previous = ui::qt::setModalHook([&](const ui::qt::ModalInfo& info) {
             checks(*tpl, *info.window);

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "resources/resources.h"
+#include "platform/ui/resources.h"
 
-#include <algorithm>
 #include <array>
 
 namespace vexor::test {
@@ -86,9 +86,13 @@ inline const std::array kDialogs{
 };
 } // namespace templates
 
-inline const res::DialogTemplate* findTestTemplate(int id) {
-    const auto found = std::ranges::find(templates::kDialogs, id, &res::DialogTemplate::id);
-    return found != templates::kDialogs.end() ? &*found : nullptr;
+// Hands the test templates to the framework in place of the program's dialogs; the program's icons stay.
+inline void registerTestTemplates() {
+    static const std::array<const res::DialogTemplate*, templates::kDialogs.size()> dialogs{
+        &templates::kDialogs[0], &templates::kDialogs[1], &templates::kDialogs[2], &templates::kDialogs[3]};
+    ui::ProgramResources resources = res::programResources();
+    resources.dialogs = dialogs;
+    ui::registerResources(resources);
 }
 
 } // namespace vexor::test

@@ -3,7 +3,7 @@
 #include "platform/ui/qt/dialog_window.h"
 #include "platform/ui/qt/mnemonic.h"
 #include "platform/ui/qt/text.h"
-#include "resources/resources.h"
+#include "platform/ui/resources.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -3,7 +3,7 @@
 
 #include "platform/ui/qt/dialog_window.h"
 #include "platform/ui/qt/handles.h"
-#include "resources/resources.h"
+#include "platform/ui/resources.h"
 
 #include <QCheckBox>
 #include <QSignalBlocker>

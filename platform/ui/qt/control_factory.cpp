@@ -10,7 +10,7 @@
 #include "platform/ui/qt/text.h"
 #include "platform/ui/qt/text_fit.h"
 #include "platform/ui/qt/width_limit.h"
-#include "resources/resources.h"
+#include "platform/ui/resources.h"
 
 #include <QGroupBox>
 #include <QHeaderView>

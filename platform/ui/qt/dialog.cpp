@@ -1,10 +1,10 @@
 // CDialog: a modal dialog built from its template, run in a nested loop.
 #include "platform/ui/afx.h"
+#include "platform/ui/resources.h"
 
 #include "platform/ui/qt/dialog_window.h"
 #include "platform/ui/qt/handles.h"
 #include "platform/ui/qt/layer.h"
-#include "platform/ui/qt/template_source.h"
 
 #include <QApplication>
 
@@ -31,7 +31,7 @@ CDialog::~CDialog() = default;
 
 INT_PTR CDialog::DoModal() {
     ensureLayer();
-    const vexor::res::DialogTemplate* tpl = findTemplate(static_cast<int>(m_nIDTemplate));
+    const vexor::res::DialogTemplate* tpl = vexor::ui::findDialog(static_cast<int>(m_nIDTemplate));
     if (!tpl || !qobject_cast<QApplication*>(QCoreApplication::instance()) || m_hWnd)
         return -1;
     auto window = std::make_unique<DialogWindow>(*this, m_pParentWnd, *tpl, ownerWidget(m_pParentWnd, this));

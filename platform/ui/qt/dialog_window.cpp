@@ -11,7 +11,7 @@
 #include "platform/ui/qt/mnemonic.h"
 #include "platform/ui/qt/modal_hook.h"
 #include "platform/ui/qt/text.h"
-#include "resources/resources.h"
+#include "platform/ui/resources.h"
 
 #include <QAbstractButton>
 #include <QApplication>

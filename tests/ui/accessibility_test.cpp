@@ -47,12 +47,12 @@ const std::map<std::pair<int, int>, std::string> kLabelled{
 TEST(ProgramDialogAccessibility, EveryControlIsNamedAfterItsLabelOrTextAndDecorationsAreLeftOut) {
     std::size_t labelled = 0;
     forEachProgramDialog([&](const res::DialogTemplate& tpl, QWidget& window) {
-        for (ui::qt::ControlRecord& control : ui::qt::DialogWindow::fromWidget(&window)->controls()) {
+        for (ui::ControlRecord& control : ui::qt::DialogWindow::fromWidget(&window)->controls()) {
             const res::ControlTemplate& c = *control.tpl;
             SCOPED_TRACE("control " + std::to_string(c.id) + " " + c.text);
             const bool visible = (c.style & WS_VISIBLE) != 0;
             const bool icon = c.cls == res::ControlClass::Static && (c.style & SS_TYPEMASK) == SS_ICON;
-            EXPECT_EQ(offered(window, control.widget), visible && !icon);
+            EXPECT_EQ(offered(window, ui::qt::widgetOf(control)), visible && !icon);
             if (control.isStaticLike() || !visible)
                 continue;
             const auto label = kLabelled.find({tpl.id, c.id});
@@ -62,7 +62,7 @@ TEST(ProgramDialogAccessibility, EveryControlIsNamedAfterItsLabelOrTextAndDecora
                     ? label->second
                     : ui::qt::withoutMnemonics(ui::qt::fromProgram(c.text)).toStdString();
             EXPECT_FALSE(name.empty());
-            EXPECT_EQ(nameOf(control.widget), name);
+            EXPECT_EQ(nameOf(ui::qt::widgetOf(control)), name);
         }
     });
     EXPECT_EQ(labelled, kLabelled.size());

@@ -39,6 +39,7 @@ END_MESSAGE_MAP()
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
     if (!pDX || !pDX->m_pDlgWnd)
         return;
-    if (vexor::ui::DialogControls* dialog = vexor::ui::DialogControls::fromHandle(pDX->m_pDlgWnd->GetSafeHwnd()))
+    if (vexor::ui::DialogControls* dialog =
+            vexor::ui::DialogControls::fromHandle(pDX->m_pDlgWnd->GetSafeHwnd()))
         dialog->bind(nIDC, rControl);
 }

@@ -10,13 +10,19 @@ std::vector<DialogControls*>& openDialogs() {
     return dialogs;
 }
 
-DWORD buttonType(const ControlRecord& control) { return control.tpl->style & BS_TYPEMASK; }
+DWORD buttonType(const ControlRecord& control) {
+    return control.tpl->style & BS_TYPEMASK;
+}
 
 // One character of UTF-8 from text[i]; a byte that starts no valid sequence stands for itself.
 char32_t decodeAt(std::string_view text, std::size_t i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char lead = byte(i);
-    const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    const std::size_t length = lead < 0x80           ? 1
+                               : (lead >> 5) == 0x6  ? 2
+                               : (lead >> 4) == 0xE  ? 3
+                               : (lead >> 3) == 0x1E ? 4
+                                                     : 0;
     if (length <= 1 || i + length > text.size())
         return lead;
     char32_t c = lead & (0x7F >> length);
@@ -60,7 +66,9 @@ bool ControlRecord::isDefaultButton() const {
     return tpl->cls == res::ControlClass::Button && buttonType(*this) == BS_DEFPUSHBUTTON;
 }
 
-bool ControlRecord::isEdit() const { return tpl->cls == res::ControlClass::Edit; }
+bool ControlRecord::isEdit() const {
+    return tpl->cls == res::ControlClass::Edit;
+}
 
 bool ControlRecord::isStaticLike() const {
     return tpl->cls == res::ControlClass::Static ||
@@ -69,12 +77,18 @@ bool ControlRecord::isStaticLike() const {
 
 std::unique_ptr<CWnd> frameworkObject(const res::ControlTemplate& tpl) {
     switch (tpl.cls) {
-    case res::ControlClass::Button: return std::make_unique<CButton>();
-    case res::ControlClass::Edit: return std::make_unique<CEdit>();
-    case res::ControlClass::Static: return std::make_unique<CStatic>();
-    case res::ControlClass::ComboBox: return std::make_unique<CComboBox>();
-    case res::ControlClass::ListView: return std::make_unique<CListCtrl>();
-    case res::ControlClass::TreeView: return std::make_unique<CTreeCtrl>();
+    case res::ControlClass::Button:
+        return std::make_unique<CButton>();
+    case res::ControlClass::Edit:
+        return std::make_unique<CEdit>();
+    case res::ControlClass::Static:
+        return std::make_unique<CStatic>();
+    case res::ControlClass::ComboBox:
+        return std::make_unique<CComboBox>();
+    case res::ControlClass::ListView:
+        return std::make_unique<CListCtrl>();
+    case res::ControlClass::TreeView:
+        return std::make_unique<CTreeCtrl>();
     }
     return std::make_unique<CWnd>();
 }
@@ -85,7 +99,9 @@ DialogControls::DialogControls(CDialog& owner, CWnd* parentWnd, const res::Dialo
     openDialogs().push_back(this);
 }
 
-DialogControls::~DialogControls() { releaseControls(); }
+DialogControls::~DialogControls() {
+    releaseControls();
+}
 
 void DialogControls::releaseControls() {
     if (m_closing)
@@ -124,7 +140,9 @@ ControlRecord* DialogControls::recordOf(HWND hWnd) {
     return nullptr;
 }
 
-DialogControls* DialogControls::topmost() { return openDialogs().empty() ? nullptr : openDialogs().back(); }
+DialogControls* DialogControls::topmost() {
+    return openDialogs().empty() ? nullptr : openDialogs().back();
+}
 
 ControlRecord& DialogControls::addControl(const res::ControlTemplate& tpl, HWND hWnd) {
     ControlRecord& control = m_controls.emplace_back();

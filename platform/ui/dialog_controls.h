@@ -15,8 +15,12 @@
 
 namespace vexor::ui {
 
-inline WORD loWord(UINT_PTR value) { return static_cast<WORD>(value & 0xFFFF); }
-inline WORD hiWord(UINT_PTR value) { return static_cast<WORD>((value >> 16) & 0xFFFF); }
+inline WORD loWord(UINT_PTR value) {
+    return static_cast<WORD>(value & 0xFFFF);
+}
+inline WORD hiWord(UINT_PTR value) {
+    return static_cast<WORD>((value >> 16) & 0xFFFF);
+}
 inline WPARAM makeWParam(UINT low, UINT high) {
     return static_cast<WPARAM>((static_cast<DWORD>(high & 0xFFFF) << 16) | (low & 0xFFFF));
 }

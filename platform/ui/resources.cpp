@@ -8,10 +8,13 @@ namespace {
 ProgramResources g_resources;
 }
 
-void registerResources(const ProgramResources& resources) { g_resources = resources; }
+void registerResources(const ProgramResources& resources) {
+    g_resources = resources;
+}
 
 const res::DialogTemplate* findDialog(int id) {
-    const auto it = std::ranges::find_if(g_resources.dialogs, [id](const res::DialogTemplate* tpl) { return tpl->id == id; });
+    const auto it = std::ranges::find_if(g_resources.dialogs,
+                                         [id](const res::DialogTemplate* tpl) { return tpl->id == id; });
     return it == g_resources.dialogs.end() ? nullptr : *it;
 }
 
@@ -20,6 +23,8 @@ const res::Icon* findIcon(int id) {
     return it == g_resources.icons.end() ? nullptr : &*it;
 }
 
-int programIconId() { return g_resources.programIconId; }
+int programIconId() {
+    return g_resources.programIconId;
+}
 
 } // namespace vexor::ui

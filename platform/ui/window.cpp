@@ -57,7 +57,8 @@ LRESULT CWnd::Default() { return vexor::ui::DefaultAction::runCurrent(); }
 void CWnd::DoDataExchange(CDataExchange*) {}
 
 BOOL CWnd::DispatchMessageMap(UINT message, UINT nCode, UINT nID, LRESULT* pResult) {
-    for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
+    for (const AFX_MSGMAP* map = GetMessageMap(); map;
+         map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->nMessage != 0; ++entry) {
             if (entry->nMessage != message || entry->nCode != nCode || entry->nID != nID || !entry->pfn)
                 continue;

@@ -46,23 +46,6 @@ class Resources : public ::testing::Test {
     void SetUp() override { registerProgramResources(); }
 };
 
-TEST_F(Resources, EveryResourceIsFoundByItsIdAndKindOnly) {
-    const std::set<int> dialogs{IDD_ACCESSMANAGER, IDD_ADDUSER,     IDD_ACCESSRIGHTS,
-                                IDD_ADDADMIN,      IDD_SETPASSWORD, IDD_ADMINLOGIN};
-    const std::set<int> strings{IDS_PROTECT_SWITCH, IDS_SETPASSWORD_CAPTION};
-    const std::set<int> icons{IDR_MAINFRAME, IDI_PADLOCK, IDI_USERS};
-    EXPECT_EQ(programResources().dialogs.size(), dialogs.size());
-    EXPECT_EQ(ui::programIconId(), IDR_MAINFRAME);
-    std::set<int> ids{0, -1, 1, 101, 103, 129, 132, 136, 65535, 1 << 30};
-    for (const std::set<int>* kind : {&dialogs, &strings, &icons})
-        ids.insert(kind->begin(), kind->end());
-    for (int id : ids) { // 134 is both a dialog and a string
-        EXPECT_EQ(ui::findDialog(id) != nullptr, dialogs.contains(id)) << id;
-        EXPECT_EQ(!loadString(static_cast<UINT>(id)).empty(), strings.contains(id)) << id;
-        EXPECT_EQ(ui::findIcon(id) != nullptr, icons.contains(id)) << id;
-    }
-}
-
 // Both captions are loaded from the string table at run time: if a template said something else, the
 // text would change under the user's eyes. The set-password caption is filled with a user name as its
 // only argument: one %s and no other conversion, or a name would be read from where there is none.
@@ -79,11 +62,14 @@ TEST_F(Resources, CaptionsMatchTheirTemplatesAndTheFormatTakesOneString) {
     EXPECT_NE(format.find("%s"), std::string::npos);
 }
 
-// Statics are never addressed, every other control has an id of its own; every control lies inside
-// its dialog; Alt+letter reaches one control only; an icon static shows a 32 px icon and has no text,
-// and every other control has a text (never a null pointer) and no icon.
+// Every dialog is registered and found by its id. Statics are never addressed, every other control has
+// an id of its own; every control lies inside its dialog; Alt+letter reaches one control only; an icon
+// static shows a registered 32 px icon and has no text, and every other control has a text (never a
+// null pointer) and no icon.
 TEST_F(Resources, EveryControlIsAddressableInsideItsDialogWithItsOwnMnemonicAndIcon) {
+    std::set<int> dialogs;
     for (const DialogTemplate* dlg : programResources().dialogs) {
+        EXPECT_TRUE(ui::findDialog(dlg->id) == dlg && dialogs.insert(dlg->id).second);
         ASSERT_TRUE(dlg->cx > 0 && dlg->cy > 0);
         std::set<int> ids;
         std::set<char> letters;
@@ -111,9 +97,13 @@ TEST_F(Resources, EveryControlIsAddressableInsideItsDialogWithItsOwnMnemonicAndI
             EXPECT_STREQ(c.text, "");
             const Icon* icon = ui::findIcon(c.iconId);
             ASSERT_NE(icon, nullptr) << "icon " << c.iconId;
-            EXPECT_TRUE(std::ranges::any_of(icon->images, [](const IconImage& image) { return image.width == 32; }));
+            EXPECT_TRUE(
+                std::ranges::any_of(icon->images, [](const IconImage& image) { return image.width == 32; }));
         }
     }
+    EXPECT_EQ(dialogs, (std::set<int>{IDD_ACCESSMANAGER, IDD_ADDUSER, IDD_ACCESSRIGHTS, IDD_ADDADMIN,
+                                      IDD_SETPASSWORD, IDD_ADMINLOGIN}));
+    EXPECT_EQ(ui::findDialog(0), nullptr);
 }
 
 // Each icon has the sizes Windows picks from, one image of each size, and every image is a whole PNG
@@ -122,7 +112,9 @@ TEST_F(Resources, EachIconHasTheSizesWindowsAsksForAsWholeRgbaPngs) {
     const std::map<int, std::set<int>> expected{
         {IDR_MAINFRAME, {16, 32, 48}}, {IDI_PADLOCK, {32}}, {IDI_USERS, {16, 32, 48}}};
     ASSERT_EQ(programResources().icons.size(), expected.size());
+    EXPECT_EQ(ui::programIconId(), IDR_MAINFRAME);
     for (const Icon& icon : programResources().icons) {
+        EXPECT_EQ(ui::findIcon(icon.id), &icon);
         std::set<int> seen;
         for (const IconImage& image : icon.images) {
             SCOPED_TRACE("icon " + std::to_string(icon.id) + " at " + std::to_string(image.width) + " px");
@@ -150,7 +142,8 @@ TEST_F(Resources, EveryTextIsGermanUtf8WithRealLineBreaks) {
     for (const DialogTemplate* dlg : programResources().dialogs) {
         texts.emplace_back("dialog " + std::to_string(dlg->id), dlg->caption);
         for (const ControlTemplate& c : dlg->controls)
-            texts.emplace_back("dialog " + std::to_string(dlg->id) + " control " + std::to_string(c.id), c.text);
+            texts.emplace_back("dialog " + std::to_string(dlg->id) + " control " + std::to_string(c.id),
+                               c.text);
     }
     for (const strings::Entry& entry : stringTable())
         texts.emplace_back("string " + std::to_string(entry.id), entry.text);

@@ -62,7 +62,9 @@ DialogWindow* DialogWindow::fromWidget(QWidget* widget) {
     return static_cast<DialogWindow*>(DialogControls::fromHandle(toHwnd(widget)));
 }
 
-DialogWindow* DialogWindow::containing(const QWidget* widget) { return widget ? fromWidget(widget->window()) : nullptr; }
+DialogWindow* DialogWindow::containing(const QWidget* widget) {
+    return widget ? fromWidget(widget->window()) : nullptr;
+}
 
 DialogWindow* DialogWindow::topmost() { return static_cast<DialogWindow*>(DialogControls::topmost()); }
 
@@ -78,7 +80,9 @@ bool DialogWindow::isEnabled(const ControlRecord& control) const { return widget
 
 bool DialogWindow::isHidden(const ControlRecord& control) const { return widgetOf(control)->isHidden(); }
 
-std::string DialogWindow::textOf(const ControlRecord& control) const { return toProgram(widgetText(widgetOf(control))); }
+std::string DialogWindow::textOf(const ControlRecord& control) const {
+    return toProgram(widgetText(widgetOf(control)));
+}
 
 void DialogWindow::focus(const ControlRecord* control, Qt::FocusReason reason) {
     if (control)

@@ -55,7 +55,7 @@ TEST_F(MainDialog, FirstRunSwitchOnSetsUpTheAdministrator) {
     Run([&](DialogDriver& d) {
         EXPECT_FALSE(d.isChecked(kSwitch));
         ExpectCommandsEnabled(d, false);
-        m_script.expectDialog(134, [](DialogDriver& admin) { SetUpAdministrator(admin, "Geheim 1"); });
+        m_script.expectDialog(IDD_ADDADMIN, [](DialogDriver& admin) { SetUpAdministrator(admin, "Geheim 1"); });
         d.click(kSwitch);
         EXPECT_TRUE(d.isChecked(kSwitch));
         ExpectCommandsEnabled(d, true);
@@ -76,7 +76,7 @@ TEST_F(MainDialog, SwitchingOnWithoutAnAdministratorAsksForOneAndACancelWritesNo
         const std::string before = ExportClsid();
         CTestAccessManagerDlg dlg;
         m_script.expectDialog(CAccessManagerDlg::IDD, [&](DialogDriver& d) {
-            m_script.expectDialog(134, [](DialogDriver& admin) {
+            m_script.expectDialog(IDD_ADDADMIN, [](DialogDriver& admin) {
                 admin.typeText(IDC_PASSWORD, "x");
                 admin.escape();
             });
@@ -138,7 +138,7 @@ TEST_F(MainDialog, SwitchingWithAccountsOpensNoSetupAndKeepsEveryAccount) {
 
 TEST_F(MainDialog, CheckedSwitchWithNoAccountsAsksForTheAdministratorAtOnce) {
     Import(kSettingsOnReg);
-    m_script.expectDialog(134, [](DialogDriver& admin) { admin.click(IDCANCEL); });
+    m_script.expectDialog(IDD_ADDADMIN, [](DialogDriver& admin) { admin.click(IDCANCEL); });
     Run([&](DialogDriver& d) {
         EXPECT_FALSE(d.isChecked(kSwitch));
         ExpectCommandsEnabled(d, false);
@@ -219,7 +219,7 @@ TEST_F(MainDialog, AccessRightsAreRefusedForTheAdministratorAndInertForOthers) {
         m_script.expectMessageBox("Löschen", kRightsRefusal, MB_OK | MB_ICONHAND).thenAnswer(ModalScript::Answer::Escape);
         m_dlg.OnAccessRights();
         d.selectListRow(kList, 0);
-        m_script.expectDialog(131, [](DialogDriver& rights) {
+        m_script.expectDialog(IDD_ACCESSRIGHTS, [](DialogDriver& rights) {
             EXPECT_FALSE(rights.isEnabled(IDC_GROUP));
             EXPECT_FALSE(rights.isEnabled(IDC_RIGHTS));
             rights.click(IDOK);

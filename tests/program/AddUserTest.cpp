@@ -22,7 +22,7 @@ class AddUser : public ProgramTest {
     // Opens the add-user dialog from the main dialog and lets the actions work in it.
     void RunAdd(std::function<void(DialogDriver&)> actions) {
         m_script.expectDialog(CAccessManagerDlg::IDD, [&](DialogDriver& d) {
-            m_script.expectDialog(130, actions);
+            m_script.expectDialog(IDD_ADDUSER, actions);
             d.click(kAdd);
             d.click(IDOK);
         });

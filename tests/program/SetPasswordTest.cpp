@@ -22,7 +22,7 @@ class SetPassword : public ProgramTest {
         m_script.expectDialog(CAccessManagerDlg::IDD, [&](DialogDriver& d) {
             if (row >= 0)
                 d.selectListRow(kList, row);
-            m_script.expectDialog(136, actions);
+            m_script.expectDialog(IDD_SETPASSWORD, actions);
             d.click(kPasswordCommand);
             d.click(IDOK);
         });

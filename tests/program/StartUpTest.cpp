@@ -135,7 +135,7 @@ TEST_F(StartUp, ACancelledLoginEndsWithCodeZeroAndWritesNothing) {
     EXPECT_EXIT(
         {
             ModalScript script;
-            script.expectDialog(137, [](DialogDriver& d) {
+            script.expectDialog(IDD_ADMINLOGIN, [](DialogDriver& d) {
                 d.typeText(kLoginPassword, "falsch");
                 d.escape();
             });

@@ -39,7 +39,7 @@ int textRoom(const QAbstractButton& button) {
 
 // Dialog units convert as Windows' MapDialogRect does with the base units of MS Shell Dlg 8 pt
 // (6 x 13 pixels), rounding halves up. Every window shows the program icon in its title bar.
-TEST(ProgramDialogLayout, TheClientAreaIsTheTemplateSizeInDialogUnitsAndTheTitleShowsTheIcon) {
+TEST(ProgramDialogLayout, TheClientAreaIsTheTemplateSizeTheTitleShowsTheIconAndEveryTextIsWhole) {
     EXPECT_EQ(ui::qt::duToPxX(4), 6);
     EXPECT_EQ(ui::qt::duToPxX(3), 5);
     EXPECT_EQ(ui::qt::duToPxY(8), 13);
@@ -47,11 +47,7 @@ TEST(ProgramDialogLayout, TheClientAreaIsTheTemplateSizeInDialogUnitsAndTheTitle
     forEachProgramDialog([](const res::DialogTemplate& tpl, QWidget& window) {
         EXPECT_EQ(window.size(), ui::qt::clientSize(tpl));
         EXPECT_FALSE(window.windowIcon().isNull());
-    });
-}
-
-TEST(ProgramDialogLayout, EveryTextIsWholeAndDrawnWithGlyphsTheFontHas) {
-    forEachProgramDialog([](const res::DialogTemplate&, QWidget& window) {
+        // Every text is whole and drawn with glyphs the font has.
         for (QLabel* label : window.findChildren<QLabel*>()) {
             if (label->text().isEmpty())
                 continue;

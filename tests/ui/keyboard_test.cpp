@@ -105,7 +105,11 @@ TEST_F(KeyboardTest, EnterAndTheCloseBoxRunTheButtonWindowsRuns) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TestDialog dialog(c.dialog);
-        dialog.init = disabling(c.disabled);
+        dialog.init = [&c](TestDialog& self) {
+            for (int id : c.disabled)
+                self.GetDlgItem(id)->EnableWindow(FALSE);
+            return TRUE;
+        };
         EXPECT_EQ(run(dialog, [&](DialogDriver& d) { c.act(dialog, d); }), c.result);
         ASSERT_FALSE(dialog.commands.empty());
         EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, static_cast<int>(c.result)}));

@@ -144,15 +144,6 @@ class TestDialog : public CDialog {
     }
 };
 
-// A TestDialog initialisation that disables the given controls.
-inline std::function<BOOL(TestDialog&)> disabling(std::vector<int> ids) {
-    return [ids](TestDialog& self) {
-        for (int id : ids)
-            self.GetDlgItem(id)->EnableWindow(FALSE);
-        return TRUE;
-    };
-}
-
 // Every test of the layer lays its dialogs out from the test templates and answers them by script.
 class LayerTest : public ::testing::Test {
   protected:

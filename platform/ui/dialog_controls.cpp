@@ -35,18 +35,12 @@ char32_t decodeAt(std::string_view text, std::size_t i) {
 }
 } // namespace
 
-char32_t mnemonicKey(char32_t c) {
-    if ((c >= U'a' && c <= U'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
-        return c - 0x20;
-    return c;
-}
-
 char32_t mnemonicOf(std::string_view utf8) {
     for (std::size_t i = 0; i + 1 < utf8.size(); ++i) {
         if (utf8[i] != '&')
             continue;
         if (utf8[i + 1] != '&')
-            return mnemonicKey(decodeAt(utf8, i + 1));
+            return decodeAt(utf8, i + 1);
         ++i; // "&&" is a literal ampersand
     }
     return 0;
@@ -217,7 +211,8 @@ ControlRecord* DialogControls::mnemonicTarget(const ControlRecord* focused, char
     const int start = indexOf(focused);
     for (int step = 1; step <= count; ++step) {
         ControlRecord& control = m_controls[(start + step + count) % count];
-        if (canTakeFocus(control) && mnemonicOf(textOf(control)) == mnemonicKey(key))
+        const char32_t mark = mnemonicOf(textOf(control));
+        if (mark && canTakeFocus(control) && toUpper(mark) == toUpper(key))
             return &control;
     }
     return nullptr;

@@ -25,11 +25,9 @@ inline WPARAM makeWParam(UINT low, UINT high) {
     return static_cast<WPARAM>((static_cast<DWORD>(high & 0xFFFF) << 16) | (low & 0xFFFF));
 }
 
-// The character marked with `&` in a control text ("&Löschen": U+004C), upper-cased for the Latin-1
-// letters the program's texts use; 0 when the text has no mark ("&&" is a plain ampersand).
+// The character marked with `&` in a control text ("&Löschen": L), as written; 0 when the text has
+// no mark ("&&" is a plain ampersand).
 char32_t mnemonicOf(std::string_view utf8);
-// A character as mnemonics compare it: Latin-1 letters upper-cased, everything else as it is.
-char32_t mnemonicKey(char32_t c);
 
 struct ControlRecord {
     const res::ControlTemplate* tpl = nullptr;
@@ -106,6 +104,8 @@ class DialogControls {
     virtual bool isEnabled(const ControlRecord& control) const = 0;
     virtual bool isHidden(const ControlRecord& control) const = 0;
     virtual std::string textOf(const ControlRecord& control) const = 0; // UTF-8
+    // The upper case of a character, as the platform maps it: mnemonics ignore case.
+    virtual char32_t toUpper(char32_t c) const = 0;
 
   private:
     bool canTakeFocus(const ControlRecord& control) const;

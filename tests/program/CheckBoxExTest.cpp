@@ -43,7 +43,7 @@ class CheckBoxEx : public ProgramTest {
         dlg.DoModal();
     }
     void Bind(CCheckBoxEx& box, int kind, BOOL lockIfMissing, BOOL defaultOn, BOOL defaultForUnknown) {
-        box.BindToRegistry(133, kind, HKEY_CLASSES_ROOT, kKey, "Flag", "an", "aus", 7, 3, lockIfMissing, defaultOn,
+        box.BindToRegistry(IDS_PROTECT_SWITCH, kind, HKEY_CLASSES_ROOT, kKey, "Flag", "an", "aus", 7, 3, lockIfMissing, defaultOn,
                            defaultForUnknown);
     }
     void Store(const std::string& text) {

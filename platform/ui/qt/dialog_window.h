@@ -46,6 +46,7 @@ class DialogWindow : public QDialog, public DialogControls {
     bool isEnabled(const ControlRecord& control) const override;
     bool isHidden(const ControlRecord& control) const override;
     std::string textOf(const ControlRecord& control) const override;
+    char32_t toUpper(char32_t c) const override { return QChar::toUpper(c); }
 
   public:
     void reject() override;

@@ -1,9 +1,9 @@
 #include "platform/ui/qt/dialog_window.h"
 
+#include "platform/ui/default_action.h"
 #include "platform/ui/qt/accessibility.h"
 #include "platform/ui/qt/control_events.h"
 #include "platform/ui/qt/control_factory.h"
-#include "platform/ui/default_action.h"
 #include "platform/ui/qt/icons.h"
 #include "platform/ui/qt/layer.h"
 #include "platform/ui/qt/layout.h"
@@ -16,7 +16,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-
 namespace vexor::ui::qt {
 
 namespace {
@@ -26,7 +25,6 @@ Qt::WindowFlags dialogWindowFlags(DWORD style) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     return flags;
 }
-
 } // namespace
 
 DialogWindow::DialogWindow(CDialog& owner, CWnd* parentWnd, const res::DialogTemplate& tpl, QWidget* parent)

@@ -2,7 +2,6 @@
 #include "platform/registry/store.h"
 
 #include "platform/registry/detail/accounts.h"
-#include "platform/registry/detail/enumeration.h"
 #include "platform/registry/detail/guard.h"
 #include "platform/registry/detail/handles.h"
 #include "platform/registry/detail/keys.h"
@@ -38,11 +37,11 @@ std::string homeFolder() {
 // The key root\path, found (without writing) before the write begins, so that a refused mark never
 // creates the store file.
 LONG findMarkable(std::int64_t root, const std::vector<Name>& components, Walk& walk) {
-    if (const LONG status = walkPath(root, components, walk))
+    if (const LONG status = walkPath(Store::instance().image(), root, components, walk))
         return status;
     if (walk.found < components.size())
         return ERROR_FILE_NOT_FOUND;
-    return walk.key.id == kAccountsKeyId ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
+    return walk.id == kAccountsKeyId ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
 }
 
 LONG markKey(HKEY root, const std::string& path, bool denied) {
@@ -53,7 +52,7 @@ LONG markKey(HKEY root, const std::string& path, bool denied) {
     const LONG parsed = parseKeyPath(path.c_str(), components);
     if (parsed != ERROR_SUCCESS)
         return parsed == ERROR_INVALID_PARAMETER ? ERROR_FILE_NOT_FOUND : parsed;
-    if (const LONG status = Store::instance().ready())
+    if (const LONG status = Store::instance().readyToRead())
         return status;
     Walk walk{};
     if (const LONG status = findMarkable(base.id, components, walk))
@@ -62,8 +61,10 @@ LONG markKey(HKEY root, const std::string& path, bool denied) {
     if (scope.status() != ERROR_SUCCESS)
         return scope.status();
     LONG status = findMarkable(base.id, components, walk);
-    if (status == ERROR_SUCCESS)
-        status = markFullAccessDenied(walk.key.id, denied);
+    if (status == ERROR_SUCCESS) {
+        Image& image = Store::instance().image();
+        image.mark(*image.find(walk.id), denied);
+    }
     return scope.finish(status);
 }
 
@@ -91,7 +92,6 @@ std::string lastStoreError() {
 void closeStore() {
     Store::instance().close();
     HandleTable::instance().clear();
-    forgetEnumerationCursor();
 }
 
 LONG setFullAccessDenied(HKEY root, const std::string& path, bool denied) {
@@ -110,7 +110,6 @@ bool isKeyName(const std::string& name) {
 
 void setAccountSource(AccountSource source) {
     useAccountSource(std::move(source));
-    forgetEnumerationCursor();
 }
 
 } // namespace vexor::registry

@@ -133,3 +133,35 @@ TEST_F(StoreTest, KeysCreatedAgainInTheSameScopeKeepTheirHandles) {
     RegCloseKey(held);
     RegCloseKey(gone);
 }
+
+// A save deletes the account store and writes every account again; only what differs from the store
+// reaches the file: nothing when nothing changed, one value (and its key's last-write time) when one
+// password changed.
+TEST_F(StoreTest, ASaveWritesOnlyWhatChanged) {
+    using vexor::registry::testing::rowsWrittenByLastCommit;
+    auto save = [](const char* bobsPassword) {
+        Transaction transaction;
+        deleteTree(HKEY_CLASSES_ROOT, "Accounts");
+        for (const char* name : {"alice", "bob", "carol"}) {
+            HKEY key = createKey(HKEY_CLASSES_ROOT, std::string("Accounts\\") + name);
+            const DWORD enable = 1;
+            setBytes(key, "Enable Login", REG_DWORD, std::string(reinterpret_cast<const char*>(&enable), 4));
+            for (const char* value : {"Group", "Password", "Offset"})
+                setString(key, value, std::string(name) == "bob" && std::string(value) == "Password" ? bobsPassword : "x");
+            RegCloseKey(key);
+        }
+        return transaction.commit();
+    };
+    ASSERT_EQ(save("old"), ERROR_SUCCESS);
+    EXPECT_EQ(rowsWrittenByLastCommit(), 1u + 3u * 5u) << "the store key, three keys of four values";
+    ASSERT_EQ(save("old"), ERROR_SUCCESS);
+    EXPECT_EQ(rowsWrittenByLastCommit(), 0u);
+    ASSERT_EQ(save("new"), ERROR_SUCCESS);
+    EXPECT_EQ(rowsWrittenByLastCommit(), 2u) << "the password and bob's last-write time";
+    vexor::registry::closeStore();
+    HKEY bob = nullptr;
+    ASSERT_EQ(openStatus(HKEY_CLASSES_ROOT, "Accounts\\bob", KEY_READ, &bob), ERROR_SUCCESS);
+    EXPECT_EQ(readBytes(bob, "Password"), withNul("new"));
+    EXPECT_EQ(valueNames(bob), (std::vector<std::string>{"Enable Login", "Group", "Password", "Offset"}));
+    RegCloseKey(bob);
+}

@@ -1,6 +1,6 @@
 #include "platform/registry/detail/handles.h"
 
-#include "platform/registry/detail/schema.h"
+#include "platform/registry/detail/image.h"
 #include "platform/registry/registry.h"
 
 namespace vexor::registry::detail {

@@ -1,0 +1,289 @@
+#include "platform/registry/detail/image.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <chrono>
+#include <limits>
+#include <sys/random.h>
+#include <unistd.h>
+
+namespace vexor::registry::detail {
+
+namespace {
+
+// Keys with more values than this find them through an index; fewer are found faster by looking.
+constexpr std::size_t kIndexedValues = 16;
+
+// Ids come from a random place in the 63-bit range, one after the other: a process draws where its
+// run of ids starts and counts up from there. An id freed by a deletion or a rollback, or taken by
+// another process, is then for all practical purposes never given to a second key (two processes'
+// runs would have to meet), so a stale handle can't come to name another key. And the keys one save
+// creates get neighbouring ids, so their rows and values lie together in the file. 0 to 15 stay free
+// for the roots and for ids the store reserves.
+constexpr std::int64_t kIdRunLength = std::int64_t(1) << 32;
+
+// From the system, not from SQLite's generator: a forked child has a copy of that one's state and
+// would draw what its parent draws.
+std::int64_t randomRunStart() {
+    std::int64_t start = 0;
+    while (start < 16 || start > std::numeric_limits<std::int64_t>::max() - kIdRunLength) {
+        if (getrandom(&start, sizeof start, 0) != static_cast<ssize_t>(sizeof start))
+            sqlite3_randomness(sizeof start, &start);
+        start &= std::numeric_limits<std::int64_t>::max();
+    }
+    return start;
+}
+
+// A forked child starts a run of its own: its copy of the counter would give out the ids its parent
+// goes on to use.
+std::int64_t newKeyId() {
+    static std::int64_t next = 0;
+    static std::int64_t runEnd = 0;
+    static pid_t owner = 0;
+    if (next >= runEnd || owner != getpid()) {
+        next = randomRunStart();
+        runEnd = next + kIdRunLength;
+        owner = getpid();
+    }
+    return next++;
+}
+
+void reindex(Node& node) {
+    node.valueIndex.clear();
+    if (node.key.values.size() <= kIndexedValues)
+        return;
+    for (std::size_t i = 0; i < node.key.values.size(); ++i)
+        node.valueIndex.emplace(node.key.values[i].folded, i);
+}
+
+bool bySeq(const ValueState& a, const ValueState& b) {
+    return a.seq < b.seq;
+}
+
+} // namespace
+
+std::int64_t fileTimeNow() {
+    using namespace std::chrono;
+    constexpr std::int64_t kUnixEpochAsFileTime = 116444736000000000;
+    const auto since1970 = duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
+    return kUnixEpochAsFileTime + since1970 / 100;
+}
+
+void Image::unload() {
+    m_loaded = false;
+    m_keys.clear();
+    m_before.clear();
+    m_replaced.clear();
+    ++m_shape;
+}
+
+void Image::loadEmpty() {
+    beginLoad();
+    addLoadedKey({kClassesRootId, 0, "HKEY_CLASSES_ROOT", "HKEY_CLASSES_ROOT", false, 0, {}});
+    addLoadedKey({kLocalMachineId, 0, "HKEY_LOCAL_MACHINE", "HKEY_LOCAL_MACHINE", false, 0, {}});
+    finishLoad();
+}
+
+void Image::beginLoad() {
+    unload();
+}
+
+void Image::addLoadedKey(KeyState key) {
+    const std::int64_t id = key.id;
+    m_keys[id].key = std::move(key);
+}
+
+bool Image::addLoadedValue(std::int64_t key, ValueState value) {
+    const auto found = m_keys.find(key);
+    if (found == m_keys.end())
+        return false;
+    found->second.key.values.push_back(std::move(value));
+    return true;
+}
+
+void Image::finishLoad() {
+    for (auto& [id, node] : m_keys) {
+        link(node);
+        std::vector<ValueState>& values = node.key.values;
+        if (!std::is_sorted(values.begin(), values.end(), bySeq))
+            std::sort(values.begin(), values.end(), bySeq);
+        reindex(node);
+    }
+    m_loaded = true;
+    ++m_shape;
+}
+
+void Image::link(Node& node) {
+    if (node.key.parent == 0)
+        return;
+    if (Node* parent = find(node.key.parent))
+        parent->children[node.key.folded] = node.key.id;
+}
+
+Node* Image::find(std::int64_t id) {
+    const auto found = m_keys.find(id);
+    return found == m_keys.end() ? nullptr : &found->second;
+}
+
+Node* Image::child(const Node& parent, const std::string& folded) {
+    const auto found = parent.children.find(folded);
+    return found == parent.children.end() ? nullptr : find(found->second);
+}
+
+// Callers enumerate index after index: the next one is a step from the last, not a walk from the start.
+Node* Image::childAt(const Node& parent, std::size_t index) {
+    auto& cursor = m_cursor;
+    const bool current = cursor.parent == parent.key.id && cursor.shape == m_shape && cursor.index <= index;
+    if (!current) {
+        cursor = {parent.key.id, m_shape, 0, parent.children.begin()};
+    }
+    while (cursor.index < index && cursor.at != parent.children.end()) {
+        ++cursor.at;
+        ++cursor.index;
+    }
+    return cursor.at == parent.children.end() ? nullptr : find(cursor.at->second);
+}
+
+ValueState* Image::value(Node& node, const std::string& folded) {
+    std::vector<ValueState>& values = node.key.values;
+    if (values.size() > kIndexedValues) {
+        if (node.valueIndex.size() != values.size())
+            reindex(node);
+        const auto found = node.valueIndex.find(folded);
+        return found == node.valueIndex.end() ? nullptr : &values[found->second];
+    }
+    for (ValueState& value : values) {
+        if (value.folded == folded)
+            return &value;
+    }
+    return nullptr;
+}
+
+std::vector<std::string> Image::pathOf(std::int64_t id) const {
+    std::vector<std::string> path;
+    while (id != 0) {
+        const KeyState* key = nullptr;
+        if (const auto live = m_keys.find(id); live != m_keys.end())
+            key = &live->second.key;
+        else if (const auto gone = m_before.find(id); gone != m_before.end() && gone->second)
+            key = &*gone->second;
+        if (!key)
+            break;
+        path.push_back(key->name);
+        id = key->parent;
+    }
+    std::reverse(path.begin(), path.end());
+    return path;
+}
+
+bool Image::anyDenied(std::int64_t id) const {
+    const auto found = m_keys.find(id);
+    if (found == m_keys.end())
+        return false;
+    if (found->second.key.denyFull)
+        return true;
+    return std::any_of(found->second.children.begin(), found->second.children.end(),
+                       [this](const auto& entry) { return anyDenied(entry.second); });
+}
+
+void Image::record(const Node& node) {
+    m_before.try_emplace(node.key.id, node.key);
+}
+
+Node& Image::createChild(Node& parent, const Name& name) {
+    std::int64_t id = 0;
+    if (const auto replaced = m_replaced.find({parent.key.id, name.folded}); replaced != m_replaced.end()) {
+        id = replaced->second;
+        m_replaced.erase(replaced);
+    } else {
+        id = newKeyId();
+    }
+    m_before.try_emplace(id, std::nullopt);
+    Node& node = m_keys[id];
+    node.key = {id, parent.key.id, name.text, name.folded, false, fileTimeNow(), {}};
+    parent.children[name.folded] = id;
+    ++m_shape;
+    return node;
+}
+
+// An existing value keeps its place in the order and the case of its name.
+void Image::setValue(Node& node, const Name& name, DWORD type, std::string_view data) {
+    ValueState* existing = value(node, name.folded);
+    if (existing && existing->type == type && existing->data == data)
+        return;
+    record(node);
+    if (existing) {
+        existing->type = type;
+        existing->data.assign(data);
+    } else {
+        std::vector<ValueState>& values = node.key.values;
+        const std::int64_t seq = values.empty() ? 1 : values.back().seq + 1;
+        values.push_back({name.text, name.folded, type, std::string(data), seq});
+        if (!node.valueIndex.empty())
+            node.valueIndex.emplace(name.folded, values.size() - 1);
+    }
+    node.key.written = fileTimeNow();
+}
+
+void Image::removeValue(Node& node, const std::string& folded) {
+    record(node);
+    std::vector<ValueState>& values = node.key.values;
+    values.erase(std::remove_if(values.begin(), values.end(),
+                                [&folded](const ValueState& value) { return value.folded == folded; }),
+                 values.end());
+    node.valueIndex.clear();
+    node.key.written = fileTimeNow();
+}
+
+void Image::deleteTree(std::int64_t id) {
+    Node* top = find(id);
+    if (!top)
+        return;
+    if (Node* parent = find(top->key.parent))
+        parent->children.erase(top->key.folded);
+    std::vector<std::int64_t> pending{id};
+    while (!pending.empty()) {
+        const auto found = m_keys.find(pending.back());
+        pending.pop_back();
+        if (found == m_keys.end())
+            continue;
+        for (const auto& [folded, childId] : found->second.children)
+            pending.push_back(childId);
+        KeyState& key = found->second.key;
+        m_replaced[{key.parent, key.folded}] = key.id;
+        m_before.try_emplace(key.id, std::move(key));
+        m_keys.erase(found);
+    }
+    ++m_shape;
+}
+
+void Image::mark(Node& node, bool denied) {
+    record(node);
+    node.key.denyFull = denied;
+}
+
+// Keys deleted by the transaction are named before any journal entry is taken apart.
+Difference Image::takeDifference() {
+    std::unordered_map<std::int64_t, std::vector<std::string>> gonePaths;
+    for (const auto& [id, before] : m_before) {
+        if (before && !m_keys.count(id))
+            gonePaths.emplace(id, pathOf(id));
+    }
+    const auto pathOfKey = [&](std::int64_t id) {
+        const auto gone = gonePaths.find(id);
+        return gone != gonePaths.end() ? std::move(gone->second) : pathOf(id);
+    };
+    Difference difference;
+    for (auto& [id, before] : m_before) {
+        Node* after = find(id);
+        addDifference(std::move(before), after ? &after->key : nullptr, pathOfKey, difference);
+        if (after)
+            reindex(*after);
+    }
+    m_before.clear();
+    m_replaced.clear();
+    return difference;
+}
+
+} // namespace vexor::registry::detail

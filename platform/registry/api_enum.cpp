@@ -2,7 +2,6 @@
 #include "platform/registry/registry.h"
 
 #include "platform/registry/detail/accounts.h"
-#include "platform/registry/detail/guard.h"
 #include "platform/registry/detail/handles.h"
 #include "platform/registry/detail/keys.h"
 #include "platform/registry/detail/store_state.h"

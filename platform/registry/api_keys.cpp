@@ -1,13 +1,10 @@
 // Opening, creating, closing and deleting keys.
 #include "platform/registry/registry.h"
 
-#include "platform/registry/detail/access.h"
 #include "platform/registry/detail/accounts.h"
-#include "platform/registry/detail/guard.h"
 #include "platform/registry/detail/handles.h"
 #include "platform/registry/detail/keys.h"
 #include "platform/registry/detail/store_state.h"
-#include "platform/registry/detail/write_scope.h"
 
 using namespace vexor::registry::detail;
 

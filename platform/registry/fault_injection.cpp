@@ -1,6 +1,6 @@
 #include "platform/registry/fault_injection.h"
 
-#include "platform/registry/detail/faults.h"
+#include "platform/registry/detail/db.h"
 #include "platform/registry/detail/store_state.h"
 
 #include <limits>

@@ -2,13 +2,10 @@
 #include "platform/registry/store.h"
 
 #include "platform/registry/detail/accounts.h"
-#include "platform/registry/detail/guard.h"
 #include "platform/registry/detail/handles.h"
 #include "platform/registry/detail/keys.h"
 #include "platform/registry/detail/names.h"
 #include "platform/registry/detail/store_state.h"
-#include "platform/registry/detail/text.h"
-#include "platform/registry/detail/write_scope.h"
 
 #include <cstdlib>
 #include <pwd.h>

@@ -1,7 +1,7 @@
 // How the store compares and measures names, and the paths it refuses where Windows would guess.
 #include "tests/registry/store_fixture.h"
 
-#include "platform/registry/detail/text.h"
+#include "platform/registry/detail/names.h"
 
 #include <clocale>
 #include <filesystem>

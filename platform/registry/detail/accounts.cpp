@@ -1,7 +1,6 @@
 #include "platform/registry/detail/accounts.h"
 
 #include "platform/registry/detail/passwd_accounts.h"
-#include "platform/registry/detail/text.h"
 #include "platform/registry/registry.h"
 
 #include <algorithm>

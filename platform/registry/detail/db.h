@@ -68,6 +68,25 @@ class Query {
     LONG m_status = ERROR_SUCCESS;
 };
 
+// The store's side of the test hooks in fault_injection.h. Counting an operation costs one increment
+// and one comparison; everything else happens only when a test has armed a fault.
+extern std::uint64_t g_operationCount;
+extern std::uint64_t g_faultAtOperation; // never reached unless a fault is armed
+
+// Called when g_operationCount reaches g_faultAtOperation: ends the process or returns the status the
+// operation fails with.
+LONG triggerFault();
+
+// Counts one operation; ERROR_SUCCESS unless a test made this one fail.
+inline LONG countOperation() {
+    if (++g_operationCount != g_faultAtOperation)
+        return ERROR_SUCCESS;
+    return triggerFault();
+}
+
+bool storeDeclaredNotWritable();
+int busyTimeoutMilliseconds();
+
 // What a failed SQLite call means for the store (implemented by the store, which records it).
 LONG databaseFailure(int rc, const char* detail, bool writing);
 // Every failed statement passes its status through here (implemented by the store); returns it.

@@ -1,6 +1,5 @@
 #include "platform/registry/detail/keys.h"
 
-#include "platform/registry/detail/access.h"
 #include "platform/registry/detail/accounts.h"
 #include "platform/registry/detail/store_state.h"
 

@@ -1,6 +1,6 @@
 #include "platform/registry/detail/store_state.h"
 
-#include "platform/registry/detail/faults.h"
+#include "platform/registry/detail/db.h"
 #include "platform/registry/detail/schema.h"
 #include "platform/registry/detail/sqlite_image.h"
 #include "platform/registry/detail/store_file.h"

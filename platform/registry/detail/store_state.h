@@ -1,7 +1,7 @@
 // The one open store of the process: which file, in what state, its SQLite connection, the image of it
 // in memory, and the transaction that groups the calls made inside a Transaction scope.
 //
-// States: Closed (nothing opened yet), Missing (no file yet: an empty in-memory store answers reads,
+// States: Closed (nothing opened yet), Missing (no file yet: an empty image answers reads,
 // and the first write creates the file), Open, and Bad (the file is not a store, is damaged or can't
 // be read: every call fails with the recorded status until the store is closed or checked again).
 // Like the program, it serves one thread.
@@ -96,6 +96,43 @@ class Store {
     LONG m_transactionStatus = ERROR_SUCCESS;
     LONG m_transactionFailure = ERROR_SUCCESS;
 };
+
+// One write call's stay in the store: it begins with the file made ready for writing and a transaction
+// open, and ends committed (or, on failure, rolled back) unless it runs inside a Transaction scope,
+// which then decides.
+class WriteScope {
+  public:
+    WriteScope() : m_status(Store::instance().beginWrite(m_own)) {}
+    ~WriteScope() {
+        if (!m_finished && m_status == ERROR_SUCCESS)
+            Store::instance().endWrite(m_own, ERROR_CANTWRITE);
+    }
+    WriteScope(const WriteScope&) = delete;
+    WriteScope& operator=(const WriteScope&) = delete;
+
+    // ERROR_SUCCESS when the write may go ahead.
+    LONG status() const { return m_status; }
+
+    LONG finish(LONG result) {
+        m_finished = true;
+        return Store::instance().endWrite(m_own, result);
+    }
+
+  private:
+    bool m_own = false;
+    LONG m_status;
+    bool m_finished = false;
+};
+
+// The registry calls are called from code that raises no exceptions and expects none: running out of
+// memory on a huge name or value becomes a status, as on Windows, instead of ending the program.
+template <typename Call> LONG guarded(Call call) {
+    try {
+        return call();
+    } catch (...) {
+        return ERROR_NOT_ENOUGH_MEMORY;
+    }
+}
 
 // The status a write call returns, after telling a surrounding Transaction when it failed. Not
 // finding what to delete is no failure: deleting the account store before rewriting it must not

@@ -24,8 +24,9 @@ LONG openKey(HKEY hKey, LPCSTR lpSubKey, REGSAM samDesired, PHKEY phkResult) {
     if (const LONG status = handles().find(hKey, base))
         return status;
     *phkResult = nullptr;
-    std::vector<Name> path;
-    const LONG parsed = parseKeyPath(lpSubKey, path);
+    const std::vector<Name>* components = nullptr;
+    const LONG parsed = parseKeyPath(lpSubKey, components);
+    const std::vector<Name>& path = *components;
     if (parsed != ERROR_SUCCESS) // an over-long name can't exist, so there is nothing to open
         return parsed == ERROR_INVALID_PARAMETER ? ERROR_FILE_NOT_FOUND : parsed;
     if (const LONG status = store().readyToRead())
@@ -71,9 +72,10 @@ LONG createKey(HKEY hKey, LPCSTR lpSubKey, REGSAM samDesired, PHKEY phkResult, L
     if (const LONG status = handles().find(hKey, base))
         return status;
     *phkResult = nullptr;
-    std::vector<Name> path;
-    if (const LONG status = parseKeyPath(lpSubKey, path))
+    const std::vector<Name>* components = nullptr;
+    if (const LONG status = parseKeyPath(lpSubKey, components))
         return status;
+    const std::vector<Name>& path = *components;
     if (const LONG status = store().readyToRead())
         return status;
     Walk walk{};
@@ -100,8 +102,9 @@ LONG deleteKey(HKEY hkey, LPCSTR pszSubKey) {
     OpenKey base{};
     if (const LONG status = handles().find(hkey, base))
         return status;
-    std::vector<Name> path;
-    const LONG parsed = parseKeyPath(pszSubKey, path);
+    const std::vector<Name>* components = nullptr;
+    const LONG parsed = parseKeyPath(pszSubKey, components);
+    const std::vector<Name>& path = *components;
     if (parsed != ERROR_SUCCESS)
         return parsed == ERROR_INVALID_PARAMETER ? ERROR_FILE_NOT_FOUND : parsed;
     if (const LONG status = store().readyToRead())

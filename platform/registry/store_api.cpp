@@ -45,8 +45,9 @@ LONG markKey(HKEY root, const std::string& path, bool denied) {
     OpenKey base{};
     if (!isPredefinedRoot(root) || HandleTable::instance().find(root, base) != ERROR_SUCCESS)
         return ERROR_INVALID_HANDLE;
-    std::vector<Name> components;
-    const LONG parsed = parseKeyPath(path.c_str(), components);
+    const std::vector<Name>* parsedPath = nullptr;
+    const LONG parsed = parseKeyPath(path.c_str(), parsedPath);
+    const std::vector<Name>& components = *parsedPath;
     if (parsed != ERROR_SUCCESS)
         return parsed == ERROR_INVALID_PARAMETER ? ERROR_FILE_NOT_FOUND : parsed;
     if (const LONG status = Store::instance().readyToRead())
@@ -100,9 +101,9 @@ bool sameKeyName(const std::string& a, const std::string& b) {
 }
 
 bool isKeyName(const std::string& name) {
-    std::vector<Name> components;
+    const std::vector<Name>* components = nullptr;
     return name.find('\0') == std::string::npos && parseKeyPath(name.c_str(), components) == ERROR_SUCCESS &&
-           components.size() == 1;
+           components->size() == 1;
 }
 
 void setAccountSource(AccountSource source) {

@@ -76,7 +76,12 @@ class Image {
     // The journal of the open transaction: each touched key as it was (nullopt: it did not exist),
     // and the ids of deleted keys by place, so that a key created again there keeps its id.
     std::unordered_map<std::int64_t, std::optional<KeyState>> m_before;
-    std::map<std::pair<std::int64_t, std::string>, std::int64_t> m_replaced;
+    struct PlaceHash {
+        std::size_t operator()(const std::pair<std::int64_t, std::string>& place) const {
+            return std::hash<std::string>()(place.second) ^ std::hash<std::int64_t>()(place.first) * 31;
+        }
+    };
+    std::unordered_map<std::pair<std::int64_t, std::string>, std::int64_t, PlaceHash> m_replaced;
     // Where the last childAt() stood, valid while no key was added or removed.
     std::uint64_t m_shape = 0;
     struct {

@@ -160,21 +160,25 @@ std::size_t g_usedLast = 0;
 
 } // namespace
 
-LONG parseKeyPath(LPCSTR path, std::vector<Name>& components) {
-    components.clear();
+LONG parseKeyPath(LPCSTR path, const std::vector<Name>*& components) {
+    static const std::vector<Name> none;
+    components = &none;
     if (!path || !*path)
         return ERROR_SUCCESS;
     for (std::size_t slot = 0; slot < g_recent.size(); ++slot) {
         if (!g_recent[slot].text.empty() && g_recent[slot].text == path) {
             g_usedLast = slot;
-            components = g_recent[slot].components;
+            components = &g_recent[slot].components;
             return g_recent[slot].status;
         }
     }
-    const LONG status = splitKeyPath(path, components);
     g_usedLast = 1 - g_usedLast;
-    g_recent[g_usedLast] = {path, status, components};
-    return status;
+    ParsedPath& parsed = g_recent[g_usedLast];
+    parsed.text.clear(); // an exception while splitting must not leave the slot naming this path
+    parsed.status = splitKeyPath(path, parsed.components);
+    parsed.text = path;
+    components = &parsed.components;
+    return parsed.status;
 }
 
 Name valueName(LPCSTR name) {

@@ -36,7 +36,8 @@ Name makeName(std::string text);
 // A path with an empty component (a leading, doubled or trailing "\") gives ERROR_BAD_PATHNAME; one with
 // a component longer than 255 characters ERROR_INVALID_PARAMETER. Windows quietly drops doubled and
 // trailing separators; refusing them keeps a mistyped or empty name from landing on its parent key.
-LONG parseKeyPath(LPCSTR path, std::vector<Name>& components);
+// The components stay valid until the next call.
+LONG parseKeyPath(LPCSTR path, const std::vector<Name>*& components);
 
 // NULL names the unnamed value, as "" does.
 Name valueName(LPCSTR name);

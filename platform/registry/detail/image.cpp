@@ -74,7 +74,7 @@ void Image::unload() {
     m_loaded = false;
     m_keys.clear();
     m_before.clear();
-    m_replaced.clear();
+    m_gone.clear();
     ++m_shape;
 }
 
@@ -121,28 +121,54 @@ void Image::link(Node& node) {
         parent->children[node.key.folded] = node.key.id;
 }
 
-Node* Image::find(std::int64_t id) {
+Node* Image::any(std::int64_t id) {
     const auto found = m_keys.find(id);
     return found == m_keys.end() ? nullptr : &found->second;
 }
 
+const Node* Image::any(std::int64_t id) const {
+    const auto found = m_keys.find(id);
+    return found == m_keys.end() ? nullptr : &found->second;
+}
+
+Node* Image::find(std::int64_t id) {
+    Node* node = any(id);
+    return node && !node->gone ? node : nullptr;
+}
+
+// Keys with few children are found faster in their map than through the remembered one.
 Node* Image::child(const Node& parent, const std::string& folded) {
+    constexpr std::size_t kManyChildren = 32;
+    const bool many = parent.children.size() > kManyChildren;
+    if (many && m_lastChild.parent == parent.key.id && m_lastChild.shape == m_shape && m_lastChild.folded == folded)
+        return find(m_lastChild.id);
     const auto found = parent.children.find(folded);
-    return found == parent.children.end() ? nullptr : find(found->second);
+    if (found == parent.children.end())
+        return nullptr;
+    if (many)
+        m_lastChild = {parent.key.id, m_shape, folded, found->second};
+    return find(found->second);
 }
 
 // Callers enumerate index after index: the next one is a step from the last, not a walk from the start.
+// Keys deleted in the open transaction are stepped over.
 Node* Image::childAt(const Node& parent, std::size_t index) {
     auto& cursor = m_cursor;
-    const bool current = cursor.parent == parent.key.id && cursor.shape == m_shape && cursor.index <= index;
-    if (!current) {
+    const auto end = parent.children.end();
+    const auto skipGone = [&] {
+        while (cursor.at != end && any(cursor.at->second)->gone)
+            ++cursor.at;
+    };
+    if (cursor.parent != parent.key.id || cursor.shape != m_shape || cursor.index > index) {
         cursor = {parent.key.id, m_shape, 0, parent.children.begin()};
+        skipGone();
     }
-    while (cursor.index < index && cursor.at != parent.children.end()) {
+    while (cursor.index < index && cursor.at != end) {
         ++cursor.at;
+        skipGone();
         ++cursor.index;
     }
-    return cursor.at == parent.children.end() ? nullptr : find(cursor.at->second);
+    return cursor.at == end ? nullptr : any(cursor.at->second);
 }
 
 ValueState* Image::value(Node& node, const std::string& folded) {
@@ -163,27 +189,23 @@ ValueState* Image::value(Node& node, const std::string& folded) {
 std::vector<std::string> Image::pathOf(std::int64_t id) const {
     std::vector<std::string> path;
     while (id != 0) {
-        const KeyState* key = nullptr;
-        if (const auto live = m_keys.find(id); live != m_keys.end())
-            key = &live->second.key;
-        else if (const auto gone = m_before.find(id); gone != m_before.end() && gone->second)
-            key = &*gone->second;
-        if (!key)
+        const Node* node = any(id);
+        if (!node)
             break;
-        path.push_back(key->name);
-        id = key->parent;
+        path.push_back(node->key.name);
+        id = node->key.parent;
     }
     std::reverse(path.begin(), path.end());
     return path;
 }
 
 bool Image::anyDenied(std::int64_t id) const {
-    const auto found = m_keys.find(id);
-    if (found == m_keys.end())
+    const Node* node = any(id);
+    if (!node || node->gone)
         return false;
-    if (found->second.key.denyFull)
+    if (node->key.denyFull)
         return true;
-    return std::any_of(found->second.children.begin(), found->second.children.end(),
+    return std::any_of(node->children.begin(), node->children.end(),
                        [this](const auto& entry) { return anyDenied(entry.second); });
 }
 
@@ -191,19 +213,25 @@ void Image::record(const Node& node) {
     m_before.try_emplace(node.key.id, node.key);
 }
 
+// A key deleted at the place in the open transaction comes back with its id; its state before the
+// transaction is kept for the difference.
 Node& Image::createChild(Node& parent, const Name& name) {
-    std::int64_t id = 0;
-    if (const auto replaced = m_replaced.find({parent.key.id, name.folded}); replaced != m_replaced.end()) {
-        id = replaced->second;
-        m_replaced.erase(replaced);
-    } else {
-        id = newKeyId();
+    ++m_shape;
+    const auto place = parent.children.find(name.folded);
+    if (place != parent.children.end()) {
+        Node& node = *any(place->second);
+        m_before.try_emplace(place->second, std::move(node.key));
+        const std::size_t room = node.key.values.capacity();
+        node.key = {place->second, parent.key.id, name.text, name.folded, false, fileTimeNow(), {}};
+        node.key.values.reserve(std::max<std::size_t>(room, 4));
+        node.gone = false;
+        return node;
     }
+    const std::int64_t id = newKeyId();
     m_before.try_emplace(id, std::nullopt);
     Node& node = m_keys[id];
     node.key = {id, parent.key.id, name.text, name.folded, false, fileTimeNow(), {}};
-    parent.children[name.folded] = id;
-    ++m_shape;
+    parent.children.emplace(name.folded, id);
     return node;
 }
 
@@ -236,24 +264,18 @@ void Image::removeValue(Node& node, const std::string& folded) {
     node.key.written = fileTimeNow();
 }
 
+// The keys stay as they are, marked gone, until the commit (see Node::gone).
 void Image::deleteTree(std::int64_t id) {
-    Node* top = find(id);
-    if (!top)
-        return;
-    if (Node* parent = find(top->key.parent))
-        parent->children.erase(top->key.folded);
     std::vector<std::int64_t> pending{id};
     while (!pending.empty()) {
-        const auto found = m_keys.find(pending.back());
+        Node* node = find(pending.back());
         pending.pop_back();
-        if (found == m_keys.end())
+        if (!node)
             continue;
-        for (const auto& [folded, childId] : found->second.children)
+        for (const auto& [folded, childId] : node->children)
             pending.push_back(childId);
-        KeyState& key = found->second.key;
-        m_replaced[{key.parent, key.folded}] = key.id;
-        m_before.try_emplace(key.id, std::move(key));
-        m_keys.erase(found);
+        node->gone = true;
+        m_gone.push_back(node->key.id);
     }
     ++m_shape;
 }
@@ -263,11 +285,11 @@ void Image::mark(Node& node, bool denied) {
     node.key.denyFull = denied;
 }
 
-// Keys deleted by the transaction are named before any journal entry is taken apart.
+// Keys that stay deleted are named before any of them is taken apart, then leave the image.
 Difference Image::takeDifference() {
     std::unordered_map<std::int64_t, std::vector<std::string>> gonePaths;
-    for (const auto& [id, before] : m_before) {
-        if (before && !m_keys.count(id))
+    for (const std::int64_t id : m_gone) {
+        if (any(id)->gone)
             gonePaths.emplace(id, pathOf(id));
     }
     const auto pathOfKey = [&](std::int64_t id) {
@@ -281,8 +303,19 @@ Difference Image::takeDifference() {
         if (after)
             reindex(*after);
     }
+    for (const std::int64_t id : m_gone) {
+        Node* node = any(id);
+        if (!node || !node->gone)
+            continue;
+        if (Node* parent = any(node->key.parent))
+            parent->children.erase(node->key.folded);
+        if (!m_before.count(id))
+            addDifference(std::move(node->key), nullptr, pathOfKey, difference);
+        m_keys.erase(id);
+    }
     m_before.clear();
-    m_replaced.clear();
+    m_gone.clear();
+    ++m_shape;
     return difference;
 }
 

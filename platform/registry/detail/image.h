@@ -24,6 +24,9 @@ constexpr std::int64_t kLocalMachineId = 2;
 
 struct Node {
     KeyState key;
+    // Deleted by the open transaction. The node stays, with its state as it was, until the commit:
+    // a key created again at its place takes it back, id and all, so that a handle on it stays good.
+    bool gone = false;
     std::map<std::string, std::int64_t> children; // folded name -> id: the order enumerations give
     // Folded value name -> index in key.values, kept only for keys with many values.
     std::unordered_map<std::string, std::size_t> valueIndex;
@@ -44,6 +47,7 @@ class Image {
     bool addLoadedValue(std::int64_t key, ValueState value);
     void finishLoad();
 
+    // Keys deleted in the open transaction are not found.
     Node* find(std::int64_t id);
     Node* child(const Node& parent, const std::string& folded);
     // The index-th child in enumeration order; nullptr past the last one.
@@ -62,7 +66,7 @@ class Image {
     void mark(Node& node, bool denied);
 
     // Whether the open transaction changed anything.
-    bool touched() const { return !m_before.empty(); }
+    bool touched() const { return !m_before.empty() || !m_gone.empty(); }
     // What the open transaction changed, taken against the keys as they were when it began. The image
     // is left as the store will be once the difference is written; the journal is emptied.
     Difference takeDifference();
@@ -70,18 +74,23 @@ class Image {
   private:
     void record(const Node& node);
     void link(Node& node);
+    Node* any(std::int64_t id);
+    const Node* any(std::int64_t id) const;
 
     bool m_loaded = false;
     std::unordered_map<std::int64_t, Node> m_keys;
-    // The journal of the open transaction: each touched key as it was (nullopt: it did not exist),
-    // and the ids of deleted keys by place, so that a key created again there keeps its id.
+    // The journal of the open transaction: each key it touched as it was (nullopt: it did not exist),
+    // and the keys it deleted.
     std::unordered_map<std::int64_t, std::optional<KeyState>> m_before;
-    struct PlaceHash {
-        std::size_t operator()(const std::pair<std::int64_t, std::string>& place) const {
-            return std::hash<std::string>()(place.second) ^ std::hash<std::int64_t>()(place.first) * 31;
-        }
-    };
-    std::unordered_map<std::pair<std::int64_t, std::string>, std::int64_t, PlaceHash> m_replaced;
+    std::vector<std::int64_t> m_gone;
+    // The child found last below a key with many children: callers look up the same key again and
+    // again (an account's key for each of its values).
+    struct {
+        std::int64_t parent = 0;
+        std::uint64_t shape = 0;
+        std::string folded;
+        std::int64_t id = 0;
+    } m_lastChild;
     // Where the last childAt() stood, valid while no key was added or removed.
     std::uint64_t m_shape = 0;
     struct {

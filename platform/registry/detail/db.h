@@ -30,7 +30,8 @@ class Connection {
     // Prepared once per connection; the key is the statement's text, which lives as long as the program.
     sqlite3_stmt* statement(const char* sql, int& rc);
     int changes() const;
-    // Runs a statement that the fault hooks must not count or fail (undoing a transaction).
+    // Runs a statement that the fault hooks must not count or fail (undoing a transaction, sizing the
+    // cache).
     void execQuietly(const char* sql);
 
   private:

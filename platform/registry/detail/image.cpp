@@ -49,14 +49,6 @@ std::int64_t newKeyId() {
     return next++;
 }
 
-void reindex(Node& node) {
-    node.valueIndex.clear();
-    if (node.key.values.size() <= kIndexedValues)
-        return;
-    for (std::size_t i = 0; i < node.key.values.size(); ++i)
-        node.valueIndex.emplace(node.key.values[i].folded, i);
-}
-
 bool bySeq(const ValueState& a, const ValueState& b) {
     return a.seq < b.seq;
 }
@@ -70,9 +62,21 @@ std::int64_t fileTimeNow() {
     return kUnixEpochAsFileTime + since1970 / 100;
 }
 
+void Image::reindex(const Node& node) {
+    if (node.key.values.size() <= kIndexedValues) {
+        m_valueIndex.erase(node.key.id);
+        return;
+    }
+    auto& index = m_valueIndex[node.key.id];
+    index.clear();
+    for (std::size_t i = 0; i < node.key.values.size(); ++i)
+        index.emplace(node.key.values[i].folded, i);
+}
+
 void Image::unload() {
     m_loaded = false;
     m_keys.clear();
+    m_valueIndex.clear();
     m_before.clear();
     m_gone.clear();
     ++m_shape;
@@ -98,7 +102,11 @@ bool Image::addLoadedValue(std::int64_t key, ValueState value) {
     const auto found = m_keys.find(key);
     if (found == m_keys.end())
         return false;
-    found->second.key.values.push_back(std::move(value));
+    // Most keys hold a few values: room for four at once spares the steps of growing one by one.
+    std::vector<ValueState>& values = found->second.key.values;
+    if (values.empty())
+        values.reserve(4);
+    values.push_back(std::move(value));
     return true;
 }
 
@@ -174,10 +182,13 @@ Node* Image::childAt(const Node& parent, std::size_t index) {
 ValueState* Image::value(Node& node, const std::string& folded) {
     std::vector<ValueState>& values = node.key.values;
     if (values.size() > kIndexedValues) {
-        if (node.valueIndex.size() != values.size())
+        auto index = m_valueIndex.find(node.key.id);
+        if (index == m_valueIndex.end() || index->second.size() != values.size()) {
             reindex(node);
-        const auto found = node.valueIndex.find(folded);
-        return found == node.valueIndex.end() ? nullptr : &values[found->second];
+            index = m_valueIndex.find(node.key.id);
+        }
+        const auto found = index->second.find(folded);
+        return found == index->second.end() ? nullptr : &values[found->second];
     }
     for (ValueState& value : values) {
         if (value.folded == folded)
@@ -248,8 +259,8 @@ void Image::setValue(Node& node, const Name& name, DWORD type, std::string_view 
         std::vector<ValueState>& values = node.key.values;
         const std::int64_t seq = values.empty() ? 1 : values.back().seq + 1;
         values.push_back({name.text, name.folded, type, std::string(data), seq});
-        if (!node.valueIndex.empty())
-            node.valueIndex.emplace(name.folded, values.size() - 1);
+        if (const auto index = m_valueIndex.find(node.key.id); index != m_valueIndex.end())
+            index->second.emplace(name.folded, values.size() - 1);
     }
     node.key.written = fileTimeNow();
 }
@@ -260,7 +271,7 @@ void Image::removeValue(Node& node, const std::string& folded) {
     values.erase(std::remove_if(values.begin(), values.end(),
                                 [&folded](const ValueState& value) { return value.folded == folded; }),
                  values.end());
-    node.valueIndex.clear();
+    m_valueIndex.erase(node.key.id);
     node.key.written = fileTimeNow();
 }
 
@@ -311,6 +322,7 @@ Difference Image::takeDifference() {
             parent->children.erase(node->key.folded);
         if (!m_before.count(id))
             addDifference(std::move(node->key), nullptr, pathOfKey, difference);
+        m_valueIndex.erase(id);
         m_keys.erase(id);
     }
     m_before.clear();

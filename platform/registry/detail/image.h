@@ -28,8 +28,6 @@ struct Node {
     // a key created again at its place takes it back, id and all, so that a handle on it stays good.
     bool gone = false;
     std::map<std::string, std::int64_t> children; // folded name -> id: the order enumerations give
-    // Folded value name -> index in key.values, kept only for keys with many values.
-    std::unordered_map<std::string, std::size_t> valueIndex;
 };
 
 class Image {
@@ -73,12 +71,15 @@ class Image {
 
   private:
     void record(const Node& node);
+    void reindex(const Node& node);
     void link(Node& node);
     Node* any(std::int64_t id);
     const Node* any(std::int64_t id) const;
 
     bool m_loaded = false;
     std::unordered_map<std::int64_t, Node> m_keys;
+    // Folded value name -> index in key.values, for the keys with many values only.
+    std::unordered_map<std::int64_t, std::unordered_map<std::string, std::size_t>> m_valueIndex;
     // The journal of the open transaction: each key it touched as it was (nullopt: it did not exist),
     // and the keys it deleted.
     std::unordered_map<std::int64_t, std::optional<KeyState>> m_before;

@@ -180,10 +180,6 @@ LONG Store::openConnection() {
         sqlite3_file_control(m_connection.raw(), "main", SQLITE_FCNTL_PERSIST_WAL, &keep);
         sqlite3_exec(m_connection.raw(), "PRAGMA journal_size_limit = 0", nullptr, nullptr, nullptr);
     }
-    // A save rewrites the whole account store in one transaction; with SQLite's default cache of 2 MB
-    // a large one spills pages to the log and reads them back again and again. The cache only grows
-    // as far as the database needs.
-    sqlite3_exec(m_connection.raw(), "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
     m_mode = Mode::Open;
     return ERROR_SUCCESS;
 }
@@ -255,10 +251,21 @@ LONG Store::commitWrites() {
     if (status != ERROR_SUCCESS)
         return statementFailed(status);
     const Difference difference = m_image.takeDifference();
+    // A commit that writes many keys (the first save of a large store) would spill pages to the log
+    // and read them back again and again with SQLite's default cache of 2 MB; it gets a large one for
+    // the time it writes. Reads never need more: the image answers them.
+    constexpr std::size_t kManyKeys = 1000;
+    const bool large = difference.keys.size() > kManyKeys;
+    if (large)
+        m_connection.execQuietly("PRAGMA cache_size = -65536");
     std::uint64_t rows = 0;
     status = writeDifference(m_connection, difference, rows);
     if (status == ERROR_SUCCESS)
         status = Query(m_connection, "COMMIT").run();
+    if (large) {
+        m_connection.execQuietly("PRAGMA cache_size = -2000");
+        sqlite3_db_release_memory(m_connection.raw());
+    }
     if (status != ERROR_SUCCESS) {
         m_image.unload();
         return status;

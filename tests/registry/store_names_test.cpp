@@ -6,7 +6,6 @@
 #include <clocale>
 #include <filesystem>
 
-using vexor::registry::sameKeyName;
 using vexor::registry::detail::foldName;
 using vexor::registry::detail::nameLength;
 
@@ -39,14 +38,6 @@ TEST(NameLength, CountsCharactersAsWindowsDoes) {
     EXPECT_EQ(nameLength("J\xC3\xBCrgen"), 6u);
     EXPECT_EQ(nameLength("\xF0\x9F\x98\x80"), 2u) << "outside the BMP: two UTF-16 units";
     EXPECT_EQ(nameLength("\xFC\xFC"), 2u) << "one per byte that is not UTF-8";
-}
-
-TEST(SameKeyName, ComparesAsTheStoreFindsKeys) {
-    EXPECT_TRUE(sameKeyName("Administrator", "ADMINISTRATOR"));
-    EXPECT_TRUE(sameKeyName("j\xC3\xBCrgen", "J\xC3\x9CRGEN"));
-    EXPECT_FALSE(sameKeyName("alice", "alice "));
-    EXPECT_FALSE(sameKeyName("m\xFCller", "m\xDCller")) << "bytes that are not UTF-8 compare exactly";
-    EXPECT_TRUE(sameKeyName("", ""));
 }
 
 TEST_F(StoreTest, KeyNameLimitCountsCharactersNotBytes) {

@@ -22,6 +22,7 @@ std::vector<std::string> pathOf(std::int64_t id) {
     return std::vector<std::string>(static_cast<std::size_t>(id % 10), "x");
 }
 
+// "A4 B5 ": each value's name and order number.
 std::string names(const std::vector<ValueState>& values) {
     std::string text;
     for (const ValueState& v : values)
@@ -29,24 +30,13 @@ std::string names(const std::vector<ValueState>& values) {
     return text;
 }
 
-std::string joined(const std::vector<std::string>& names) {
-    std::string text;
-    for (const std::string& name : names)
-        text += name + " ";
-    return text;
-}
-
 // Records what a backend is asked to do, in order.
 class Recorder : public DifferenceSink {
   public:
-    LONG writeKey(const KeyChange& change) override { return note("write " + change.key.name); }
-    LONG setValue(const KeyChange& change, const ValueState& v) override {
-        return note("set " + change.key.name + "." + v.name);
-    }
-    LONG removeValue(const KeyChange& change, const std::string& folded) override {
-        return note("remove " + change.key.name + "." + folded);
-    }
-    LONG deleteKey(const KeyChange& change) override { return note("delete " + change.key.name); }
+    LONG writeKey(const KeyChange& c) override { return note("write " + c.key.name); }
+    LONG setValue(const KeyChange& c, const ValueState& v) override { return note("set " + c.key.name + "." + v.name); }
+    LONG removeValue(const KeyChange& c, const std::string& f) override { return note("remove " + c.key.name + "." + f); }
+    LONG deleteKey(const KeyChange& c) override { return note("delete " + c.key.name); }
 
     std::string log;
     int failAt = -1;
@@ -101,7 +91,10 @@ TEST(Difference, OnlyWhatDiffersIsWrittenAndTheOrderIsKept) {
         EXPECT_EQ(change.key.written, 9);
         EXPECT_EQ(change.path.size(), 3u);
         EXPECT_EQ(names(change.set), c.set);
-        EXPECT_EQ(joined(change.removed), c.removed);
+        std::string removed;
+        for (const std::string& folded : change.removed)
+            removed += folded + " ";
+        EXPECT_EQ(removed, c.removed);
     }
 }
 

@@ -210,14 +210,20 @@ std::vector<std::string> Image::pathOf(std::int64_t id) const {
     return path;
 }
 
+// Without recursion: a store another program wrote may nest keys deeper than the stack would allow.
 bool Image::anyDenied(std::int64_t id) const {
-    const Node* node = any(id);
-    if (!node || node->gone)
-        return false;
-    if (node->key.denyFull)
-        return true;
-    return std::any_of(node->children.begin(), node->children.end(),
-                       [this](const auto& entry) { return anyDenied(entry.second); });
+    std::vector<std::int64_t> pending{id};
+    while (!pending.empty()) {
+        const Node* node = any(pending.back());
+        pending.pop_back();
+        if (!node || node->gone)
+            continue;
+        if (node->key.denyFull)
+            return true;
+        for (const auto& [folded, childId] : node->children)
+            pending.push_back(childId);
+    }
+    return false;
 }
 
 void Image::record(const Node& node) {

@@ -34,10 +34,8 @@ std::string numbered(const char* prefix, int number) {
     return prefix + std::to_string(1000 + number).substr(1);
 }
 
-HKEY openFull(const char* path) {
-    HKEY key = nullptr;
-    EXPECT_EQ(openStatus(HKEY_CLASSES_ROOT, path, KEY_ALL_ACCESS, &key), ERROR_SUCCESS) << path;
-    return key;
+Key openFull(const char* path) {
+    return openKey(HKEY_CLASSES_ROOT, path);
 }
 
 } // namespace
@@ -107,9 +105,7 @@ TEST_F(StoreTest, ATransactionSeesItsOwnDeletionsAndRecreations) {
         EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, "Tree\\Other")) << "a new key has no other children";
         ASSERT_EQ(transaction.commit(), ERROR_SUCCESS);
     }
-    HKEY key = openFull("Tree\\Branch\\Leaf");
-    EXPECT_EQ(readBytes(key, "v"), withNul("x"));
-    RegCloseKey(key);
+    EXPECT_EQ(readBytes(openFull("Tree\\Branch\\Leaf"), "v"), withNul("x"));
 }
 
 // Values are found by name however many a key has, and keep their order through a commit even when
@@ -117,7 +113,7 @@ TEST_F(StoreTest, ATransactionSeesItsOwnDeletionsAndRecreations) {
 TEST_F(StoreTest, AValueReadInsideATransactionIsTheLatestOneWrittenAndTheOrderReachesTheFile) {
     makeStore();
     Transaction transaction;
-    HKEY key = openFull("Stored");
+    Key key = openFull("Stored");
     EXPECT_EQ(readBytes(key, "v"), withNul("kept"));
     EXPECT_EQ(setString(key, "v", "second"), ERROR_SUCCESS);
     EXPECT_EQ(readBytes(key, "v"), withNul("second"));
@@ -133,13 +129,11 @@ TEST_F(StoreTest, AValueReadInsideATransactionIsTheLatestOneWrittenAndTheOrderRe
     }
     expected.push_back("V");
     EXPECT_EQ(valueNames(key), expected);
-    RegCloseKey(key);
     EXPECT_EQ(transaction.commit(), ERROR_SUCCESS);
     vexor::registry::closeStore();
     key = openFull("Stored");
     EXPECT_EQ(valueNames(key), expected);
     EXPECT_EQ(readBytes(key, "v"), withNul("back"));
-    RegCloseKey(key);
 }
 
 // The time of a change inside a transaction must show inside it, reach the file when the transaction

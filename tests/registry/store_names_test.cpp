@@ -71,10 +71,9 @@ TEST_F(StoreTest, NamesThatAreNotUtf8WorkAndKeepTheirBytes) {
 
 TEST_F(StoreTest, NonAsciiNamesAndDataRoundTripAndSortAfterAscii) {
     const std::string data = "Gr\xC3\xBC\xC3\x9F\x65 \xE2\x82\xAC";
-    HKEY key = createKey(HKEY_CLASSES_ROOT, "\xC3\x84rger\\\xCE\xA3");
+    const Key key = createKey(HKEY_CLASSES_ROOT, "\xC3\x84rger\\\xCE\xA3");
     ASSERT_EQ(setString(key, "K\xC3\xA4se", data), ERROR_SUCCESS);
     EXPECT_EQ(readBytes(key, "K\xC3\x84SE"), withNul(data));
-    RegCloseKey(key);
     EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, "\xC3\xA4RGER\\\xCF\x83"));
     for (const char* name : {"Zebra", "apfel"})
         makeKey(HKEY_CLASSES_ROOT, name);

@@ -2,6 +2,8 @@
 // into the store through the registry calls (to see the exact bytes the tool left there).
 #pragma once
 
+#include "tests/common/FileBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,9 +19,6 @@ struct CToolResult {
     std::string strOut;
     std::string strErr;
 };
-
-std::string ReadFile(const std::string& strPath);
-void WriteFile(const std::string& strPath, const std::string& bytes);
 
 class VexorRegTool : public ::testing::Test {
   protected:

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,8 @@ class ProgramTest : public ::testing::Test {
     std::string ExportClsid();
     // Runs vexor-reg with the arguments; returns its exit status.
     int RunTool(const std::string& strArguments);
+    // Runs the main dialog: the actions work in it while it is up, then its close button ends it.
+    void RunMainDialog(const std::function<void(CTestAccessManagerDlg&, vexor::test::DialogDriver&)>& actions);
 
     TempStore m_store;
     vexor::test::ModalScript m_script;

@@ -17,7 +17,6 @@ class AddUser : public ProgramTest {
         Import(kSettingsOnReg + kAdminReg +
                AccountReg("Bob", 0, "Gast", ""));
     }
-    ~AddUser() override { vexor::registry::setAccountSource(nullptr); }
 
     // Opens the add-user dialog from the main dialog and lets the actions work in it.
     void RunAdd(const std::function<void(DialogDriver&)>& actions) {

@@ -4,8 +4,6 @@
 // leaks, so it goes through every dialog the program has.
 #include "tests/program/ProgramFixture.h"
 
-#include "app/AccessManagerApp.h"
-
 #include <QWidget>
 
 namespace {
@@ -16,12 +14,6 @@ class FullFlow : public ProgramTest {
   protected:
     FullFlow() {
         vexor::registry::setAccountSource([] { return std::vector<std::string>{"anna"}; });
-    }
-    ~FullFlow() override { vexor::registry::setAccountSource(nullptr); }
-
-    static BOOL Start() {
-        CAccessManagerApp app;
-        return app.InitInstance();
     }
 
     void SwitchOnWithAdministrator(DialogDriver& d) {

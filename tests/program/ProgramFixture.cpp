@@ -1,5 +1,6 @@
 #include "tests/program/ProgramFixture.h"
 
+#include "app/AccessManagerApp.h"
 #include "resources/resources.h"
 #include "tests/common/FileBytes.h"
 
@@ -26,13 +27,18 @@ std::string ExportToUtf8(const std::string& strBytes) {
 } // namespace
 
 ProgramTest::ProgramTest() { vexor::res::registerProgramResources(); }
-ProgramTest::~ProgramTest() = default;
+ProgramTest::~ProgramTest() { vexor::registry::setAccountSource(nullptr); }
 
 int ProgramTest::RunTool(const std::string& strArguments) {
     vexor::registry::closeStore(); // the tool is another process: nothing of ours may stand in its way
     const std::string command = std::string("'") + VEXOR_REG_TOOL + "' " + strArguments + " >/dev/null 2>&1";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+BOOL ProgramTest::Start() {
+    CAccessManagerApp app;
+    return app.InitInstance();
 }
 
 void ProgramTest::RunMainDialog(

@@ -1,6 +1,5 @@
 #include "tests/program/ProgramFixture.h"
 
-#include "app/AccessManagerApp.h"
 #include "platform/registry/fault_injection.h"
 #include "tests/common/FileBytes.h"
 
@@ -25,10 +24,6 @@ class StartUp : public ProgramTest {
                 actions(d);
             d.escape();
         });
-    }
-    BOOL Start() {
-        CAccessManagerApp app;
-        return app.InitInstance();
     }
 };
 
@@ -138,8 +133,7 @@ TEST_F(StartUp, ACancelledLoginEndsWithCodeZeroAndWritesNothing) {
                 d.typeText(kLoginPassword, "falsch");
                 d.escape();
             });
-            CAccessManagerApp app;
-            app.InitInstance();
+            Start();
             std::exit(3); // not reached: the main dialog never opens
         },
         ::testing::ExitedWithCode(0), "");

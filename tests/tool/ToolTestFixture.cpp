@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <filesystem>
 #include <memory>
 #include <spawn.h>
 #include <stdexcept>
@@ -69,21 +68,6 @@ std::vector<std::string> Command(const std::vector<std::string>& args, const std
 }
 
 } // namespace
-
-void VexorRegTool::SetUp() {
-    std::string strTemplate = (std::filesystem::temp_directory_path() / "vexor-reg-test-XXXXXX").string();
-    ASSERT_NE(mkdtemp(strTemplate.data()), nullptr);
-    m_strDir = strTemplate;
-    m_strStore = Path("registry.db");
-    setenv("VEXOR_REGISTRY", m_strStore.c_str(), 1); // for the direct looks of this process
-    vexor::registry::closeStore();
-}
-
-void VexorRegTool::TearDown() {
-    vexor::registry::closeStore();
-    std::error_code error;
-    std::filesystem::remove_all(m_strDir, error);
-}
 
 CToolResult VexorRegTool::Run(const std::vector<std::string>& args, const std::string& strStore,
                               const std::vector<std::string>& wrapper) const {

@@ -53,6 +53,7 @@ TEST_F(RegistryAccess, AKeyRefusingFullAccessBehavesAsMissing) {
     EXPECT_EQ(g_lastRegStatus, ERROR_ACCESS_DENIED);
     EXPECT_FALSE(RegValueExists(HKEY_CLASSES_ROOT, kKey, "Password", __FILE__, __LINE__));
     EXPECT_TRUE(WriteRegString(HKEY_CLASSES_ROOT, kKey, "Password", "neu", REG_SZ, __FILE__, __LINE__));
+    EXPECT_EQ(g_lastRegStatus, ERROR_ACCESS_DENIED) << "the refused write is told by the status alone";
     EXPECT_FALSE(DeleteRegValue(HKEY_CLASSES_ROOT, kKey, "Password"));
 
     ASSERT_EQ(vexor::registry::setFullAccessDenied(HKEY_CLASSES_ROOT, kKey, false), ERROR_SUCCESS);

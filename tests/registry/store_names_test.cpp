@@ -37,7 +37,8 @@ TEST_F(StoreTest, KeyNameLimitCountsCharactersNotBytes) {
         umlauts += "\xC3\xBC";
     makeKey(HKEY_CLASSES_ROOT, umlauts); // 510 bytes, 255 characters
     EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, umlauts));
-    EXPECT_EQ(createStatus(HKEY_CLASSES_ROOT, umlauts + "\xC3\xBC"), ERROR_INVALID_PARAMETER);
+    for (int attempt = 0; attempt < 2; ++attempt) // a refused path is refused every time it is used
+        EXPECT_EQ(createStatus(HKEY_CLASSES_ROOT, umlauts + "\xC3\xBC"), ERROR_INVALID_PARAMETER);
 }
 
 TEST_F(StoreTest, EmptyPathComponentsAreRefusedAndCreateNothing) {

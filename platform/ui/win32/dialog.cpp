@@ -13,6 +13,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 using namespace vexor::ui;
 using namespace vexor::ui::win32;
 
@@ -28,6 +30,21 @@ LRESULT CALLBACK controlProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPar
             return result;
     }
     return DefSubclassProc(hWnd, message, wParam, lParam);
+}
+
+// The templates give no position: a dialog opens centred over its owner, or on the screen's work
+// area when it has none (a hidden or minimised owner counts as none), and never beyond that area.
+void centre(HWND hWnd) {
+    RECT area{}, over{}, self{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    HWND owner = GetWindow(hWnd, GW_OWNER);
+    if (!(owner && IsWindowVisible(owner) && !IsIconic(owner) && GetWindowRect(owner, &over)))
+        over = area;
+    GetWindowRect(hWnd, &self);
+    const LONG width = self.right - self.left, height = self.bottom - self.top;
+    const LONG x = std::clamp((over.left + over.right - width) / 2, area.left, std::max(area.left, area.right - width));
+    const LONG y = std::clamp((over.top + over.bottom - height) / 2, area.top, std::max(area.top, area.bottom - height));
+    SetWindowPos(hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 class Win32Dialog final : public DialogControls {
@@ -86,6 +103,7 @@ class Win32Dialog final : public DialogControls {
             SendMessageW(hWnd, WM_SETICON, ICON_SMALL,
                          reinterpret_cast<LPARAM>(iconHandle(icon, GetSystemMetrics(SM_CXSMICON))));
         }
+        centre(hWnd);
         // TRUE lets the dialog manager put the focus on the first tab stop.
         return owner().OnInitDialog();
     }

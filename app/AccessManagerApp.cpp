@@ -3,6 +3,7 @@
 #include "app/AdminLoginDlg.h"
 #include "dialogs/AccessManagerDlg.h"
 #include "platform/registry/store.h"
+#include "resources/resources.h"
 #include "store/RegistryAccess.h"
 #include "store/StoreFailure.h"
 #include "store/StoreKeys.h"
@@ -27,6 +28,7 @@ CAccessManagerApp::CAccessManagerApp() = default;
 // neither yes nor no: guessing would skip the login or wipe the store, so the program says why and
 // ends without writing anything.
 BOOL CAccessManagerApp::InitInstance() {
+    vexor::res::registerProgramResources();
     InitCommonControls();
     CWinApp::InitInstance();
     AfxEnableControlContainer();

@@ -17,7 +17,7 @@ void CAdminLoginDlg::DoDataExchange(CDataExchange* pDX) { CDialog::DoDataExchang
 
 BOOL CAdminLoginDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    GetDlgItem(IDC_PASSWORD)->SetFocus();
+    GetDlgItem(IDC_LOGIN_PASSWORD)->SetFocus();
     return FALSE;
 }
 
@@ -30,7 +30,7 @@ void CAdminLoginDlg::OnOK() {
     const std::string strStored =
         ReadRegString(HKEY_CLASSES_ROOT, AdministratorKey, "Password", __FILE__, __LINE__);
     const bool bRead = g_lastRegStatus == ERROR_SUCCESS || IsMissingStatus(g_lastRegStatus);
-    const CWnd* pEdit = GetDlgItem(IDC_PASSWORD);
+    const CWnd* pEdit = GetDlgItem(IDC_LOGIN_PASSWORD);
     if (bRead && pEdit->IsWindowTextRepresentable() && pEdit->GetWindowText() == strStored) {
         CDialog::OnOK();
         return;

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "platform/ui/afx.h"
+#include "resources/resource.h"
 
 class CAdminLoginDlg : public CDialog {
   public:
-    enum { IDD = 137, IDC_PASSWORD = 1017 };
+    enum { IDD = IDD_ADMINLOGIN };
 
     explicit CAdminLoginDlg(CWnd* pParent = nullptr);
 

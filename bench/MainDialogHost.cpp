@@ -2,6 +2,7 @@
 
 #include "dialogs/AccessManagerDlg.h"
 #include "platform/ui/qt/modal_hook.h"
+#include "resources/resources.h"
 
 #include <utility>
 
@@ -16,6 +17,7 @@ class CBenchAccessManagerDlg : public CAccessManagerDlg {
 } // namespace
 
 bool WithMainDialog(const std::function<void(CUserList&)>& work) {
+    vexor::res::registerProgramResources();
     CBenchAccessManagerDlg dlg;
     bool bRan = false;
     // Anything else that opens (a message box the work did not expect) is cancelled at once.

@@ -36,15 +36,15 @@ ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
 ON_BN_CLICKED(IDC_ADD, &CAccessManagerDlg::OnAdd)
 ON_BN_CLICKED(IDC_DELETE, &CAccessManagerDlg::OnDelete)
-ON_BN_CLICKED(IDC_PROTECT_SWITCH, &CAccessManagerDlg::OnProtectSwitch)
-ON_BN_CLICKED(IDC_PASSWORD, &CAccessManagerDlg::OnPassword)
-ON_BN_CLICKED(IDC_ACCESS_RIGHTS, &CAccessManagerDlg::OnAccessRights)
+ON_BN_CLICKED(IDC_PROTECT, &CAccessManagerDlg::OnProtectSwitch)
+ON_BN_CLICKED(IDC_SETPASSWORD, &CAccessManagerDlg::OnPassword)
+ON_BN_CLICKED(IDC_ACCESSRIGHTS, &CAccessManagerDlg::OnAccessRights)
 END_MESSAGE_MAP()
 
 void CAccessManagerDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_USER_LIST, m_userList);
-    DDX_Control(pDX, IDC_PROTECT_SWITCH, m_protectSwitch);
+    DDX_Control(pDX, IDC_USERLIST, m_userList);
+    DDX_Control(pDX, IDC_PROTECT, m_protectSwitch);
 }
 
 // The switch shows checked exactly when the settings' unnamed value holds 1. Running the switch's
@@ -141,7 +141,7 @@ void CAccessManagerDlg::InsertAccountRow(const std::string& strName, int bPasswo
 // "Schließen" and the switch itself stay enabled; the access-rights button stays hidden whatever
 // its enabled state.
 void CAccessManagerDlg::EnableCommands(BOOL bEnable) {
-    for (int nID : {IDC_USER_LIST, IDC_ADD, IDC_DELETE, IDC_ACCESS_RIGHTS, IDC_PASSWORD})
+    for (int nID : {IDC_USERLIST, IDC_ADD, IDC_DELETE, IDC_ACCESSRIGHTS, IDC_SETPASSWORD})
         GetDlgItem(nID)->EnableWindow(bEnable);
 }
 

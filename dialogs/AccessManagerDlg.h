@@ -5,6 +5,7 @@
 
 #include "dialogs/CheckBoxEx.h"
 #include "platform/ui/afx.h"
+#include "resources/resource.h"
 #include "store/UserList.h"
 
 #include <string>
@@ -12,16 +13,7 @@
 
 class CAccessManagerDlg : public CDialog {
   public:
-    enum {
-        IDD = 102,
-        IDC_USER_LIST = 1001,
-        IDC_ADD = 1002,
-        IDC_DELETE = 1003,
-        IDC_PROTECT_SWITCH = 1005,
-        IDC_ACCESS_RIGHTS = 1006,
-        IDC_PASSWORD = 1007,
-    };
-    enum { IDR_MAINFRAME = 128, IDS_PROTECT_SWITCH = 133 };
+    enum { IDD = IDD_ACCESSMANAGER };
 
     explicit CAccessManagerDlg(CWnd* pParent = nullptr);
 

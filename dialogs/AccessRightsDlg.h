@@ -3,10 +3,11 @@
 #pragma once
 
 #include "platform/ui/afx.h"
+#include "resources/resource.h"
 
 class CAccessRightsDlg : public CDialog {
   public:
-    enum { IDD = 131 };
+    enum { IDD = IDD_ACCESSRIGHTS };
 
     explicit CAccessRightsDlg(CWnd* pParent = nullptr);
 

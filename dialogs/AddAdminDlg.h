@@ -4,10 +4,11 @@
 #pragma once
 
 #include "platform/ui/afx.h"
+#include "resources/resource.h"
 
 class CAddAdminDlg : public CDialog {
   public:
-    enum { IDD = 134, IDC_NAME = 1013, IDC_PASSWORD = 1007, IDC_REPETITION = 1008 };
+    enum { IDD = IDD_ADDADMIN };
 
     explicit CAddAdminDlg(CWnd* pParent = nullptr);
 

@@ -17,21 +17,21 @@ void CAddUserDlg::SetExistingNames(std::vector<std::string> existingNames) {
 
 BEGIN_MESSAGE_MAP(CAddUserDlg, CDialog)
 ON_BN_CLICKED(IDOK, &CAddUserDlg::OnOK)
-ON_EN_CHANGE(IDC_REPETITION, &CAddUserDlg::UpdateOkButton)
+ON_EN_CHANGE(IDC_REPEAT, &CAddUserDlg::UpdateOkButton)
 ON_BN_CLICKED(IDC_NEEDS_PASSWORD, &CAddUserDlg::OnNeedsPasswordClicked)
-ON_CBN_EDITCHANGE(IDC_NAME, &CAddUserDlg::UpdateOkButton)
-ON_CBN_SELCHANGE(IDC_NAME, &CAddUserDlg::UpdateOkButton)
+ON_CBN_EDITCHANGE(IDC_USERNAME, &CAddUserDlg::UpdateOkButton)
+ON_CBN_SELCHANGE(IDC_USERNAME, &CAddUserDlg::UpdateOkButton)
 ON_EN_CHANGE(IDC_PASSWORD, &CAddUserDlg::UpdateOkButton)
-ON_CBN_CLOSEUP(IDC_NAME, &CAddUserDlg::UpdateOkButton)
-ON_CBN_SELENDOK(IDC_NAME, &CAddUserDlg::UpdateOkButton)
-ON_CBN_EDITUPDATE(IDC_NAME, &CAddUserDlg::UpdateOkButton)
-ON_CBN_SETFOCUS(IDC_NAME, &CAddUserDlg::UpdateOkButton)
+ON_CBN_CLOSEUP(IDC_USERNAME, &CAddUserDlg::UpdateOkButton)
+ON_CBN_SELENDOK(IDC_USERNAME, &CAddUserDlg::UpdateOkButton)
+ON_CBN_EDITUPDATE(IDC_USERNAME, &CAddUserDlg::UpdateOkButton)
+ON_CBN_SETFOCUS(IDC_USERNAME, &CAddUserDlg::UpdateOkButton)
 END_MESSAGE_MAP()
 
 void CAddUserDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_NEEDS_PASSWORD, m_checkNeedsPassword);
-    DDX_Control(pDX, IDC_NAME, m_comboName);
+    DDX_Control(pDX, IDC_USERNAME, m_comboName);
 }
 
 // OK stays disabled, as the template has it, until the first notification asks again.
@@ -50,7 +50,7 @@ void CAddUserDlg::FillNameList() {
 void CAddUserDlg::UpdateOkButton() {
     const std::string strName = m_comboName.GetWindowText();
     const CWnd* pPassword = GetDlgItem(IDC_PASSWORD);
-    const CWnd* pRepetition = GetDlgItem(IDC_REPETITION);
+    const CWnd* pRepetition = GetDlgItem(IDC_REPEAT);
     const bool bPasswordOk = m_checkNeedsPassword.GetCheck() == BST_UNCHECKED ||
                              PasswordsAgree(pPassword->GetWindowText(), pRepetition->GetWindowText());
     const bool bEnable = !strName.empty() && bPasswordOk && IsNewAccountName(strName, m_existingNames) &&
@@ -61,7 +61,7 @@ void CAddUserDlg::UpdateOkButton() {
 // A disabled edit keeps what was typed into it.
 void CAddUserDlg::OnNeedsPasswordClicked() {
     const BOOL bChecked = m_checkNeedsPassword.GetCheck() != BST_UNCHECKED;
-    GetDlgItem(IDC_REPETITION)->EnableWindow(bChecked);
+    GetDlgItem(IDC_REPEAT)->EnableWindow(bChecked);
     GetDlgItem(IDC_PASSWORD)->EnableWindow(bChecked);
     UpdateOkButton();
 }

@@ -4,13 +4,14 @@
 #pragma once
 
 #include "platform/ui/afx.h"
+#include "resources/resource.h"
 
 #include <string>
 #include <vector>
 
 class CAddUserDlg : public CDialog {
   public:
-    enum { IDD = 130, IDC_PASSWORD = 1007, IDC_REPETITION = 1008, IDC_NAME = 1011, IDC_NEEDS_PASSWORD = 1012 };
+    enum { IDD = IDD_ADDUSER };
 
     explicit CAddUserDlg(CWnd* pParent = nullptr);
 

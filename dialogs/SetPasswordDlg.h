@@ -3,13 +3,13 @@
 #pragma once
 
 #include "platform/ui/afx.h"
+#include "resources/resource.h"
 
 #include <string>
 
 class CSetPasswordDlg : public CDialog {
   public:
-    enum { IDD = 136, IDC_PASSWORD = 1014, IDC_CONFIRMATION = 1015, IDC_NEEDS_PASSWORD = 1016 };
-    enum { IDS_CAPTION_FORMAT = 134 };
+    enum { IDD = IDD_SETPASSWORD };
 
     explicit CSetPasswordDlg(CWnd* pParent = nullptr);
 

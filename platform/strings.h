@@ -1,10 +1,25 @@
-// Loading an entry of the program's string table. On Windows user32's LoadStringA over the .rc;
-// elsewhere the same call over the table in resources/.
+// Loading an entry of the program's string table. On Windows user32's LoadStringA over the .rc's
+// STRINGTABLE; elsewhere the same call over the table the program hands over at start-up. Both are
+// built from one list of entries, so the two platforms can't disagree on a text.
 #pragma once
 
 #include "platform/win32/types.h"
 
+#include <span>
+
+namespace vexor::strings {
+struct Entry {
+    UINT id;
+    const char* text; // UTF-8
+};
+} // namespace vexor::strings
+
 #ifndef _WIN32
+namespace vexor::strings {
+// Replaces the table LoadStringA reads; the entries must outlive every call (static data does).
+void setTable(std::span<const Entry> table);
+} // namespace vexor::strings
+
 // Copies entry uID into lpBuffer (at most cchBufferMax - 1 bytes and a NUL) and returns the number of
 // bytes copied; 0 when the table has no such entry or the buffer has no room.
 int LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer, int cchBufferMax);

@@ -1,10 +1,7 @@
 // The icons: PNG images rendered from the drawings in icons/ (scripts/render-icons.sh) and embedded
 // at build time, each array filled from the bytes of its file.
 #include "resources/resource.h"
-#include "resources/resources.h"
-
-#include <algorithm>
-#include <iterator>
+#include "resources/templates.h"
 
 namespace vexor::res {
 namespace {
@@ -55,9 +52,6 @@ const Icon aIcons[] = {
 
 } // namespace
 
-const Icon* findIcon(int id) {
-    const auto it = std::ranges::find(aIcons, id, &Icon::id);
-    return it == std::end(aIcons) ? nullptr : &*it;
-}
+std::span<const Icon> programIcons() { return aIcons; }
 
 } // namespace vexor::res

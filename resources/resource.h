@@ -1,6 +1,7 @@
-// Resource and control ids of the program, as plain macros so that the C++ code and the Windows .rc
-// can both include them. Control ids are unique within a dialog, not across dialogs: 1006 and 1007
-// name different controls in different dialogs.
+// Resource and control ids of the program: their one definition, as plain macros so that the C++ code
+// and the Windows .rc can both include them. Control ids are unique within a dialog, not across
+// dialogs: 1006 and 1007 name different controls in different dialogs, so a control's name says which
+// dialog it belongs to wherever the same meaning would otherwise get two numbers.
 #pragma once
 
 // Dialog templates

@@ -1,55 +1,22 @@
 // The program's resources as data: dialog templates, the string table and the icons. One source of
-// truth for both dialog backends: the Qt backend lays its widgets out from these templates, and the
-// Windows build turns the same data into its .rc.
+// truth for both dialog backends and both platforms: the framework lays its dialogs out from these
+// templates on either platform, and the Windows .rc compiles its STRINGTABLE from the same string
+// list (string_table.inc) that the Linux build hands to LoadStringA.
 #pragma once
 
-#include "platform/win32/types.h"
-
-#include <cstddef>
-#include <span>
+#include "platform/strings.h"
+#include "platform/ui/resources.h"
 
 namespace vexor::res {
 
-enum class ControlClass { Button, Edit, Static, ComboBox, ListView, TreeView };
+// The templates and icons as the framework takes them.
+const ui::ProgramResources& programResources();
 
-struct ControlTemplate {
-    int id;               // -1 for statics
-    ControlClass cls;
-    const char* text;     // UTF-8; "" when none. For SS_ICON statics: unused (see iconId)
-    int x, y, cx, cy;     // dialog units
-    DWORD style;          // full style, WS_CHILD and WS_VISIBLE included where the control has them
-    DWORD exStyle;
-    int iconId;           // SS_ICON statics: the icon resource shown; 0 otherwise
-};
+// The string table, the entries LoadStringA finds.
+std::span<const strings::Entry> stringTable();
 
-struct DialogTemplate {
-    int id;
-    const char* caption;  // UTF-8
-    int cx, cy;           // dialog units
-    DWORD style;
-    DWORD exStyle;
-    const char* fontName;
-    int fontPointSize;
-    std::span<const ControlTemplate> controls; // template order = tab order
-};
-
-struct IconImage {
-    int width, height;    // pixels
-    const unsigned char* png;
-    std::size_t size;
-};
-
-struct Icon {
-    int id;
-    std::span<const IconImage> images; // one or more sizes of the same icon
-};
-
-// nullptr / "" / empty when the id is not in the resources.
-const DialogTemplate* findDialog(int id);
-const char* findString(int id); // nullptr when the table has no such id
-const Icon* findIcon(int id);
-
-// Everything, for galleries and checks.
-std::span<const DialogTemplate* const> allDialogs();
+// Hands the templates, icons and string table to the framework; the program does this once at
+// start-up, before its first dialog or text.
+void registerProgramResources();
 
 } // namespace vexor::res

@@ -1,28 +1,16 @@
-// The program's string table.
+// The string table as the Linux build hands it to LoadStringA.
 #include "resources/resource.h"
 #include "resources/resources.h"
 
-#include <algorithm>
-#include <iterator>
-
 namespace vexor::res {
-namespace {
 
-struct StringEntry {
-    int id;
-    const char* text;
-};
-
-const StringEntry aStrings[] = {
-    {IDS_PROTECT_SWITCH, "Vexor IDE durch Benutzername und Kennwort sichern"},
-    {IDS_SETPASSWORD_CAPTION, "Kennwort festlegen für %s"},
-};
-
-} // namespace
-
-const char* findString(int id) {
-    const auto it = std::ranges::find(aStrings, id, &StringEntry::id);
-    return it == std::end(aStrings) ? nullptr : it->text;
+std::span<const strings::Entry> stringTable() {
+    static constexpr strings::Entry aStrings[] = {
+#define VEXOR_STRING(id, text) {id, text},
+#include "resources/string_table.inc"
+#undef VEXOR_STRING
+    };
+    return aStrings;
 }
 
 } // namespace vexor::res

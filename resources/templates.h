@@ -1,8 +1,8 @@
 // The dialog templates, one per file, and what they all share. Internal to resources/: the rest of
-// the program reaches them through findDialog() and allDialogs().
+// the program reaches them through the framework once they are registered.
 #pragma once
 
-#include "resources/resources.h"
+#include "platform/ui/resources.h"
 
 namespace vexor::res {
 
@@ -17,5 +17,7 @@ extern const DialogTemplate g_dlgAccessRights;  // 131
 extern const DialogTemplate g_dlgAddAdmin;      // 134
 extern const DialogTemplate g_dlgSetPassword;   // 136
 extern const DialogTemplate g_dlgAdminLogin;    // 137
+
+std::span<const Icon> programIcons();
 
 } // namespace vexor::res

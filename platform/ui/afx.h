@@ -1,7 +1,9 @@
 // The dialog framework the program is written against: windows, modal dialogs built from the
-// templates in resources/, controls, message maps and control binding, in the shape of the classic
-// Windows application framework. This header is backend-neutral; ui/qt/ implements it with Qt Widgets
-// (and ui/win32/ later with Win32 dialogs).
+// templates the program registers (resources.h), controls, message maps and control binding, in the
+// shape of the classic Windows application framework. This header is backend-neutral. The parts every
+// backend shares (message-map dispatch, CDialog's defaults, CWinApp, DDX_Control, the dialog manager's
+// rules in dialog_controls.h) are the core beside it; ui/qt/ implements the rest with Qt Widgets, and
+// ui/win32/ will with Win32 dialogs.
 #pragma once
 
 #include "platform/win32/types.h"

@@ -9,7 +9,8 @@ namespace {
 using vexor::test::DialogDriver;
 using vexor::test::ModalScript;
 
-constexpr int kList = 1001, kAdd = 1002, kDelete = 1003, kSwitch = 1005, kRights = 1006, kPassword = 1007;
+constexpr int kList = IDC_USERLIST, kAdd = IDC_ADD, kDelete = IDC_DELETE, kSwitch = IDC_PROTECT,
+              kRights = IDC_ACCESSRIGHTS, kPassword = IDC_SETPASSWORD;
 constexpr int kClose = IDOK;
 const char* const kDeleteRefusal =
     "Sie können das Konto des Administrators nicht löschen.\n\nDer Administrator wird bei aktivierter Vexor IDE "
@@ -29,10 +30,10 @@ void ExpectCommandsEnabled(DialogDriver& d, bool enabled) {
 }
 
 void SetUpAdministrator(DialogDriver& d, const std::string& password) {
-    EXPECT_EQ(d.text(1013), "Administrator");
+    EXPECT_EQ(d.text(IDC_ADMINNAME), "Administrator");
     EXPECT_FALSE(d.isEnabled(IDOK));
-    d.typeText(1007, password);
-    d.typeText(1008, password);
+    d.typeText(IDC_PASSWORD, password);
+    d.typeText(IDC_REPEAT, password);
     EXPECT_TRUE(d.isEnabled(IDOK));
     d.click(IDOK);
 }
@@ -54,7 +55,7 @@ TEST_F(MainDialog, FirstRunSwitchOnSetsUpTheAdministrator) {
     Run([&](DialogDriver& d) {
         EXPECT_FALSE(d.isChecked(kSwitch));
         ExpectCommandsEnabled(d, false);
-        m_script.expectDialog(134, [](DialogDriver& admin) { SetUpAdministrator(admin, "Geheim 1"); });
+        m_script.expectDialog(IDD_ADDADMIN, [](DialogDriver& admin) { SetUpAdministrator(admin, "Geheim 1"); });
         d.click(kSwitch);
         EXPECT_TRUE(d.isChecked(kSwitch));
         ExpectCommandsEnabled(d, true);
@@ -74,8 +75,8 @@ TEST_F(MainDialog, SwitchingOnWithoutAnAdministratorAsksForOneAndACancelWritesNo
         const std::string before = ExportClsid();
         CTestAccessManagerDlg dlg;
         m_script.expectDialog(CAccessManagerDlg::IDD, [&](DialogDriver& d) {
-            m_script.expectDialog(134, [](DialogDriver& admin) {
-                admin.typeText(1007, "x");
+            m_script.expectDialog(IDD_ADDADMIN, [](DialogDriver& admin) {
+                admin.typeText(IDC_PASSWORD, "x");
                 admin.escape();
             });
             d.click(kSwitch);
@@ -135,7 +136,7 @@ TEST_F(MainDialog, SwitchingWithAccountsOpensNoSetupAndKeepsEveryAccount) {
 
 TEST_F(MainDialog, CheckedSwitchWithNoAccountsAsksForTheAdministratorAtOnce) {
     Import(kSettingsOnReg);
-    m_script.expectDialog(134, [](DialogDriver& admin) { admin.click(IDCANCEL); });
+    m_script.expectDialog(IDD_ADDADMIN, [](DialogDriver& admin) { admin.click(IDCANCEL); });
     Run([&](DialogDriver& d) {
         EXPECT_FALSE(d.isChecked(kSwitch));
         ExpectCommandsEnabled(d, false);
@@ -210,9 +211,9 @@ TEST_F(MainDialog, AccessRightsAreRefusedForTheAdministratorAndInertForOthers) {
         m_script.expectMessageBox("Löschen", kRightsRefusal, MB_OK | MB_ICONHAND).thenAnswer(ModalScript::Answer::Escape);
         m_dlg.OnAccessRights();
         d.selectListRow(kList, 0);
-        m_script.expectDialog(131, [](DialogDriver& rights) {
-            EXPECT_FALSE(rights.isEnabled(1006));
-            EXPECT_FALSE(rights.isEnabled(1009));
+        m_script.expectDialog(IDD_ACCESSRIGHTS, [](DialogDriver& rights) {
+            EXPECT_FALSE(rights.isEnabled(IDC_GROUP));
+            EXPECT_FALSE(rights.isEnabled(IDC_RIGHTS));
             rights.click(IDOK);
         });
         m_dlg.OnAccessRights();

@@ -6,8 +6,9 @@ namespace {
 
 using vexor::test::DialogDriver;
 
-constexpr int kAdd = 1002;
-constexpr int kName = 1011, kNeedsPassword = 1012, kPassword = 1007, kRepetition = 1008;
+constexpr int kAdd = IDC_ADD;
+constexpr int kName = IDC_USERNAME, kNeedsPassword = IDC_NEEDS_PASSWORD, kPassword = IDC_PASSWORD,
+              kRepetition = IDC_REPEAT;
 
 class AddUser : public ProgramTest {
   protected:
@@ -21,7 +22,7 @@ class AddUser : public ProgramTest {
     // Opens the add-user dialog from the main dialog and lets the actions work in it.
     void RunAdd(std::function<void(DialogDriver&)> actions) {
         m_script.expectDialog(CAccessManagerDlg::IDD, [&](DialogDriver& d) {
-            m_script.expectDialog(130, actions);
+            m_script.expectDialog(IDD_ADDUSER, actions);
             d.click(kAdd);
             d.click(IDOK);
         });

@@ -43,7 +43,7 @@ class CheckBoxEx : public ProgramTest {
         dlg.DoModal();
     }
     void Bind(CCheckBoxEx& box, int kind, BOOL lockIfMissing, BOOL defaultOn, BOOL defaultForUnknown) {
-        box.BindToRegistry(133, kind, HKEY_CLASSES_ROOT, kKey, "Flag", "an", "aus", 7, 3, lockIfMissing, defaultOn,
+        box.BindToRegistry(IDS_PROTECT_SWITCH, kind, HKEY_CLASSES_ROOT, kKey, "Flag", "an", "aus", 7, 3, lockIfMissing, defaultOn,
                            defaultForUnknown);
     }
     void Store(const std::string& text) {
@@ -129,7 +129,7 @@ TEST_F(CheckBoxEx, TextKindWritesItsTexts) {
     Import(kAdminReg); // switching on then asks for none
     WithBox([&](CCheckBoxEx& box, DialogDriver& d) {
         Bind(box, CheckBoxKindString, FALSE, FALSE, FALSE);
-        d.click(1005); // a user change; the main dialog's handler saves at once
+        d.click(IDC_PROTECT); // a user change; the main dialog's handler saves at once
         box.SaveToRegistry();
         EXPECT_EQ(ReadRaw(kKey, "Flag"), (Raw{REG_SZ, {'a', 'n', 0}}));
     });

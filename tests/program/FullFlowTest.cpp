@@ -12,11 +12,14 @@ namespace {
 
 using vexor::test::DialogDriver;
 
-constexpr int kList = 1001, kAdd = 1002, kDelete = 1003, kSwitch = 1005, kPasswordCommand = 1007;
-constexpr int kAdminPassword = 1007, kAdminRepetition = 1008;
-constexpr int kUserName = 1011, kUserNeedsPassword = 1012, kUserPassword = 1007, kUserRepetition = 1008;
-constexpr int kNewPassword = 1014, kConfirmation = 1015, kNeedsPassword = 1016;
-constexpr int kLoginPassword = 1017;
+constexpr int kList = IDC_USERLIST, kAdd = IDC_ADD, kDelete = IDC_DELETE, kSwitch = IDC_PROTECT,
+              kPasswordCommand = IDC_SETPASSWORD;
+constexpr int kAdminPassword = IDC_PASSWORD, kAdminRepetition = IDC_REPEAT;
+constexpr int kUserName = IDC_USERNAME, kUserNeedsPassword = IDC_NEEDS_PASSWORD, kUserPassword = IDC_PASSWORD,
+              kUserRepetition = IDC_REPEAT;
+constexpr int kNewPassword = IDC_NEW_PASSWORD, kConfirmation = IDC_CONFIRM_PASSWORD,
+              kNeedsPassword = IDC_SETPW_NEEDS_PASSWORD;
+constexpr int kLoginPassword = IDC_LOGIN_PASSWORD;
 constexpr int kAddAdminIdd = 134, kAddUserIdd = 130, kSetPasswordIdd = 136, kLoginIdd = 137;
 
 class FullFlow : public ProgramTest {

@@ -1,5 +1,7 @@
 #include "tests/program/ProgramFixture.h"
 
+#include "resources/resources.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -31,7 +33,7 @@ std::string ExportToUtf8(const std::string& strBytes) {
 
 } // namespace
 
-ProgramTest::ProgramTest() = default;
+ProgramTest::ProgramTest() { vexor::res::registerProgramResources(); }
 ProgramTest::~ProgramTest() = default;
 
 int ProgramTest::RunTool(const std::string& strArguments) {

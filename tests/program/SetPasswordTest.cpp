@@ -6,8 +6,9 @@ namespace {
 
 using vexor::test::DialogDriver;
 
-constexpr int kList = 1001, kPasswordCommand = 1007;
-constexpr int kNewPassword = 1014, kConfirmation = 1015, kNeedsPassword = 1016;
+constexpr int kList = IDC_USERLIST, kPasswordCommand = IDC_SETPASSWORD;
+constexpr int kNewPassword = IDC_NEW_PASSWORD, kConfirmation = IDC_CONFIRM_PASSWORD,
+              kNeedsPassword = IDC_SETPW_NEEDS_PASSWORD;
 
 class SetPassword : public ProgramTest {
   protected:
@@ -21,7 +22,7 @@ class SetPassword : public ProgramTest {
         m_script.expectDialog(CAccessManagerDlg::IDD, [&](DialogDriver& d) {
             if (row >= 0)
                 d.selectListRow(kList, row);
-            m_script.expectDialog(136, actions);
+            m_script.expectDialog(IDD_SETPASSWORD, actions);
             d.click(kPasswordCommand);
             d.click(IDOK);
         });

@@ -11,7 +11,7 @@ namespace {
 using vexor::test::DialogDriver;
 using vexor::test::ModalScript;
 
-constexpr int kLoginPassword = 1017;
+constexpr int kLoginPassword = IDC_LOGIN_PASSWORD;
 const char* const kLoginFailed = "Sie konnten sich nicht anmelden. Bitte überprüfen Sie Ihr Kennwort. Bei Kennwörtern "
                                  "wird die Groß-/Kleinschreibung beachtet.";
 const char* const kResetWarning = "ACHTUNG: Das Konto für den Administrator wurde nicht gefunden.\n\nEs werden alle "
@@ -33,7 +33,7 @@ class StartUp : public ProgramTest {
 };
 
 TEST_F(StartUp, WithoutAStoredSettingTheMainDialogOpensAtOnce) {
-    ExpectMainDialog([](DialogDriver& d) { EXPECT_FALSE(d.isChecked(1005)); });
+    ExpectMainDialog([](DialogDriver& d) { EXPECT_FALSE(d.isChecked(IDC_PROTECT)); });
     EXPECT_FALSE(Start());
     EXPECT_EQ(ExportClsid(), "");
 }
@@ -49,7 +49,7 @@ TEST_F(StartUp, ASettingsKeyWithoutItsUnnamedValueAsksNothing) {
 
 TEST_F(StartUp, TheLoginTakesOnlyTheExactPasswordAndKeepsWhatWasTyped) {
     Import(std::string(kSettingsOffReg) + AccountReg("Administrator", 1, "Administrator", "Geheim"));
-    m_script.expectDialog(137, [this](DialogDriver& d) {
+    m_script.expectDialog(IDD_ADMINLOGIN, [this](DialogDriver& d) {
         EXPECT_EQ(d.focusedId(), kLoginPassword);
         for (const char* wrong : {"geheim", "Geheim ", ""}) {
             d.replaceText(kLoginPassword, wrong);
@@ -67,7 +67,7 @@ TEST_F(StartUp, TheLoginTakesOnlyTheExactPasswordAndKeepsWhatWasTyped) {
 TEST_F(StartUp, AMissingPasswordValueAcceptsOnlyAnEmptyEntry) {
     Import(std::string(kSettingsOnReg) +
            "[HKEY_CLASSES_ROOT\\CLSID\\{4F1A6B2E-93C7-4E58-A0D4-7B2C5E9F1163}\\Administrator]\n\"Password\"=dword:1\n");
-    m_script.expectDialog(137, [](DialogDriver& d) { d.enter(); });
+    m_script.expectDialog(IDD_ADMINLOGIN, [](DialogDriver& d) { d.enter(); });
     ExpectMainDialog();
     Start();
 }
@@ -76,7 +76,7 @@ TEST_F(StartUp, AMissingPasswordValueAcceptsOnlyAnEmptyEntry) {
 // step of the read failed: each one fails in turn, with an empty entry and with the right one.
 TEST_F(StartUp, AFailureAnywhereInReadingThePasswordRefusesTheLogin) {
     Import(std::string(kSettingsOnReg) + AccountReg("Administrator", 1, "Administrator", "Geheim"));
-    m_script.expectDialog(137, [this](DialogDriver& d) {
+    m_script.expectDialog(IDD_ADMINLOGIN, [this](DialogDriver& d) {
         const auto tryLogin = [&](const char* entry) {
             d.replaceText(kLoginPassword, entry);
             m_script.expectMessageBox("Anmeldemeldung", kLoginFailed, MB_OK | MB_ICONEXCLAMATION).thenPress(IDOK);
@@ -107,7 +107,7 @@ TEST_F(StartUp, AStoreThatFailsAtAnyStartUpReadIsReportedAndLeftAsItWas) {
     vexor::registry::closeStore();
     const std::uint64_t start = vexor::registry::testing::operationCount();
     std::uint64_t operations = 0;
-    m_script.expectDialog(137, [&](DialogDriver& d) {
+    m_script.expectDialog(IDD_ADMINLOGIN, [&](DialogDriver& d) {
         operations = vexor::registry::testing::operationCount() - start;
         d.typeText(kLoginPassword, "Geheim");
         ExpectMainDialog();
@@ -135,7 +135,7 @@ TEST_F(StartUp, ACancelledLoginEndsWithCodeZeroAndWritesNothing) {
     EXPECT_EXIT(
         {
             ModalScript script;
-            script.expectDialog(137, [](DialogDriver& d) {
+            script.expectDialog(IDD_ADMINLOGIN, [](DialogDriver& d) {
                 d.typeText(kLoginPassword, "falsch");
                 d.escape();
             });
@@ -150,7 +150,7 @@ TEST_F(StartUp, ACancelledLoginEndsWithCodeZeroAndWritesNothing) {
 TEST_F(StartUp, AVanishedAdministratorResetsStoreAndSettingsAfterAWarning) {
     Import(std::string(kSettingsOnReg) + "\"Theme\"=\"dunkel\"\n" + AccountReg("bob", 0, "Gast", ""));
     m_script.expectMessageBox("Achtung", kResetWarning, MB_OK | MB_ICONHAND).thenAnswer(ModalScript::Answer::CloseBox);
-    ExpectMainDialog([](DialogDriver& d) { EXPECT_FALSE(d.isChecked(1005)); });
+    ExpectMainDialog([](DialogDriver& d) { EXPECT_FALSE(d.isChecked(IDC_PROTECT)); });
     Start();
     EXPECT_EQ(ExportClsid(), "");
 

@@ -1,57 +1,75 @@
-// Finding the resources by id, and what the dialog backends rely on in every template.
+// The program's resources as the framework gets them: found by id once registered, the templates as
+// both dialog backends rely on them, the icons whole, and every text German in UTF-8.
+#include "platform/strings.h"
 #include "resources/resource.h"
 #include "resources/resources.h"
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
 
+using namespace vexor;
 using namespace vexor::res;
 
-TEST(ResourceLookup, EveryResourceIsFoundByItsIdAndKindOnly) {
-    const std::set<int> dialogs{IDD_ACCESSMANAGER, IDD_ADDUSER,     IDD_ACCESSRIGHTS,
-                                IDD_ADDADMIN,      IDD_SETPASSWORD, IDD_ADMINLOGIN};
-    const std::set<int> strings{IDS_PROTECT_SWITCH, IDS_SETPASSWORD_CAPTION};
-    const std::set<int> icons{IDR_MAINFRAME, IDI_PADLOCK, IDI_USERS};
-    std::set<int> listed;
-    for (const DialogTemplate* dlg : allDialogs())
-        EXPECT_TRUE(dlg && findDialog(dlg->id) == dlg && listed.insert(dlg->id).second);
-    EXPECT_EQ(listed, dialogs);
-    std::set<int> ids{0, -1, 1, 101, 103, 129, 132, 136, 65535, 1 << 30};
-    for (const std::set<int>* kind : {&dialogs, &strings, &icons})
-        ids.insert(kind->begin(), kind->end());
-    for (int id : ids) { // 134 is both a dialog and a string
-        EXPECT_EQ(findDialog(id) != nullptr, dialogs.contains(id)) << id;
-        EXPECT_EQ(findString(id) != nullptr, strings.contains(id)) << id;
-        EXPECT_EQ(findIcon(id) != nullptr, icons.contains(id)) << id;
-    }
+namespace {
+
+std::string loadString(UINT id) {
+    char buffer[256];
+    return LoadStringA(nullptr, id, buffer, sizeof buffer) > 0 ? buffer : "";
 }
+
+// The text when it is valid UTF-8 of ASCII and German letters only; nothing otherwise. Windows shows
+// the program's texts in Windows-1252, which has these letters: a text saved or pasted in the wrong
+// encoding ("ü" as "Ã¼") or holding any other character fails.
+std::optional<QString> germanText(std::string_view utf8) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder(QByteArrayView(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    if (decoder.hasError())
+        return std::nullopt;
+    for (QChar c : text)
+        if (c.unicode() >= 0x80 && !QStringLiteral(u"\u00E4\u00F6\u00FC\u00C4\u00D6\u00DC\u00DF").contains(c))
+            return std::nullopt;
+    return text;
+}
+
+class Resources : public ::testing::Test {
+  protected:
+    void SetUp() override { registerProgramResources(); }
+};
 
 // Both captions are loaded from the string table at run time: if a template said something else, the
 // text would change under the user's eyes. The set-password caption is filled with a user name as its
 // only argument: one %s and no other conversion, or a name would be read from where there is none.
-TEST(StringTable, CaptionsMatchTheirTemplatesAndTheFormatTakesOneString) {
-    const DialogTemplate* main = findDialog(IDD_ACCESSMANAGER);
-    const DialogTemplate* setPassword = findDialog(IDD_SETPASSWORD);
-    ASSERT_TRUE(main && setPassword && findString(IDS_PROTECT_SWITCH) && findString(IDS_SETPASSWORD_CAPTION));
+TEST_F(Resources, CaptionsMatchTheirTemplatesAndTheFormatTakesOneString) {
+    const DialogTemplate* main = ui::findDialog(IDD_ACCESSMANAGER);
+    const DialogTemplate* setPassword = ui::findDialog(IDD_SETPASSWORD);
+    ASSERT_TRUE(main && setPassword);
     const auto box = std::ranges::find(main->controls, IDC_PROTECT, &ControlTemplate::id);
     ASSERT_NE(box, main->controls.end());
-    EXPECT_STREQ(findString(IDS_PROTECT_SWITCH), box->text);
-    const std::string format = findString(IDS_SETPASSWORD_CAPTION);
+    EXPECT_EQ(loadString(IDS_PROTECT_SWITCH), box->text);
+    const std::string format = loadString(IDS_SETPASSWORD_CAPTION);
     EXPECT_EQ(format, setPassword->caption);
     EXPECT_EQ(std::ranges::count(format, '%'), 1);
     EXPECT_NE(format.find("%s"), std::string::npos);
 }
 
-// Statics are never addressed, every other control has an id of its own; every control lies inside
-// its dialog; Alt+letter reaches one control only; an icon static shows a 32 px icon (21 x 20 dialog
-// units) and has no text, and every other control has a text (never a null pointer) and no icon.
-TEST(DialogTemplates, EveryControlIsAddressableInsideItsDialogWithItsOwnMnemonicAndIcon) {
-    for (const DialogTemplate* dlg : allDialogs()) {
+// Every dialog is registered and found by its id. Statics are never addressed, every other control has
+// an id of its own; every control lies inside its dialog; Alt+letter reaches one control only; an icon
+// static shows a registered 32 px icon and has no text, and every other control has a text (never a
+// null pointer) and no icon.
+TEST_F(Resources, EveryControlIsAddressableInsideItsDialogWithItsOwnMnemonicAndIcon) {
+    std::set<int> dialogs;
+    for (const DialogTemplate* dlg : programResources().dialogs) {
+        EXPECT_TRUE(ui::findDialog(dlg->id) == dlg && dialogs.insert(dlg->id).second);
         ASSERT_TRUE(dlg->cx > 0 && dlg->cy > 0);
         std::set<int> ids;
         std::set<char> letters;
@@ -77,11 +95,65 @@ TEST(DialogTemplates, EveryControlIsAddressableInsideItsDialogWithItsOwnMnemonic
                 continue;
             }
             EXPECT_STREQ(c.text, "");
-            const Icon* icon = findIcon(c.iconId);
+            const Icon* icon = ui::findIcon(c.iconId);
             ASSERT_NE(icon, nullptr) << "icon " << c.iconId;
-            EXPECT_TRUE(std::ranges::any_of(icon->images, [](const IconImage& image) {
-                return image.width == 32 && image.height == 32;
-            }));
+            EXPECT_TRUE(
+                std::ranges::any_of(icon->images, [](const IconImage& image) { return image.width == 32; }));
         }
     }
+    EXPECT_EQ(dialogs, (std::set<int>{IDD_ACCESSMANAGER, IDD_ADDUSER, IDD_ACCESSRIGHTS, IDD_ADDADMIN,
+                                      IDD_SETPASSWORD, IDD_ADMINLOGIN}));
+    EXPECT_EQ(ui::findDialog(0), nullptr);
 }
+
+// Each icon has the sizes Windows picks from, one image of each size, and every image is a whole PNG
+// (decoded by Qt's reader) of its declared square size, 8 bits a channel with alpha.
+TEST_F(Resources, EachIconHasTheSizesWindowsAsksForAsWholeRgbaPngs) {
+    const std::map<int, std::set<int>> expected{
+        {IDR_MAINFRAME, {16, 32, 48}}, {IDI_PADLOCK, {32}}, {IDI_USERS, {16, 32, 48}}};
+    ASSERT_EQ(programResources().icons.size(), expected.size());
+    EXPECT_EQ(ui::programIconId(), IDR_MAINFRAME);
+    for (const Icon& icon : programResources().icons) {
+        EXPECT_EQ(ui::findIcon(icon.id), &icon);
+        std::set<int> seen;
+        for (const IconImage& image : icon.images) {
+            SCOPED_TRACE("icon " + std::to_string(icon.id) + " at " + std::to_string(image.width) + " px");
+            EXPECT_TRUE(seen.insert(image.width).second) << "two images of one size";
+            QImage decoded;
+            ASSERT_TRUE(image.png && decoded.loadFromData(image.png, static_cast<int>(image.size), "PNG"));
+            EXPECT_EQ(decoded.size(), QSize(image.width, image.width));
+            EXPECT_EQ(image.height, image.width);
+            EXPECT_EQ(decoded.format(), QImage::Format_ARGB32);
+            // A cut-off image must fail that decoding, or it proves nothing.
+            EXPECT_FALSE(QImage().loadFromData(image.png, static_cast<int>(image.size) / 2, "PNG"));
+        }
+        EXPECT_EQ(seen, expected.at(icon.id));
+    }
+}
+
+// A line break is a real one (an escaped "\n" written twice would show a backslash), and only the
+// administrator setup's explanation has one, between its two sentences. The check itself must tell
+// good from bad, or it proves nothing.
+TEST_F(Resources, EveryTextIsGermanUtf8WithRealLineBreaks) {
+    EXPECT_EQ(germanText("f\xC3\xBCr"), QStringLiteral(u"f\u00FCr"));
+    for (const char* bad : {"f\xFCr", "f\xC3", "\xC0\xAF", "\xD0\x96", "\xC3\x83\xC2\xBC"})
+        EXPECT_EQ(germanText(bad), std::nullopt) << bad; // 1252 byte, cut off, overlong, Cyrillic, "Ã¼"
+    std::vector<std::pair<std::string, std::string_view>> texts;
+    for (const DialogTemplate* dlg : programResources().dialogs) {
+        texts.emplace_back("dialog " + std::to_string(dlg->id), dlg->caption);
+        for (const ControlTemplate& c : dlg->controls)
+            texts.emplace_back("dialog " + std::to_string(dlg->id) + " control " + std::to_string(c.id),
+                               c.text);
+    }
+    for (const strings::Entry& entry : stringTable())
+        texts.emplace_back("string " + std::to_string(entry.id), entry.text);
+    std::size_t breaks = 0;
+    for (const auto& [where, text] : texts) {
+        EXPECT_TRUE(germanText(text)) << where << ": " << text;
+        EXPECT_EQ(text.find('\\'), std::string_view::npos) << where << ": " << text;
+        breaks += static_cast<std::size_t>(std::ranges::count(text, '\n'));
+    }
+    EXPECT_EQ(breaks, 1u);
+}
+
+} // namespace

@@ -16,41 +16,35 @@ std::vector<int> tabStops(DialogDriver& d, int steps, bool forward) {
     return seen;
 }
 
-TEST_F(KeyboardTest, InitialFocusIsTheFirstTabStopUnlessInitSetItAndReturnedFalse) {
-    TestDialog dialog(kKeysDialog);
-    EXPECT_EQ(run(dialog, [](DialogDriver& d) { EXPECT_EQ(d.focusedId(), IDOK); }), IDCANCEL);
-
-    TestDialog focusing(kKeysDialog);
-    int focusDuringInit = 0; // the focus object belongs to the dialog and ends with it
-    focusing.init = [&](TestDialog& self) {
-        self.GetDlgItem(kPasswordEdit)->SetFocus();
-        focusDuringInit = CWnd::GetFocus() ? CWnd::GetFocus()->GetDlgCtrlID() : -1;
-        return FALSE;
-    };
-    run(focusing, [](DialogDriver& d) { EXPECT_EQ(d.focusedId(), kPasswordEdit); });
-    EXPECT_EQ(focusDuringInit, kPasswordEdit);
-}
-
+// The first tab stop takes the focus, and Tab follows template order past controls that can't take it.
 TEST_F(KeyboardTest, TabFollowsTemplateOrderAndSkipsDisabledHiddenAndNonTabStops) {
     TestDialog dialog(kKeysDialog);
-    run(dialog, [](DialogDriver& d) {
+    EXPECT_EQ(run(dialog, [](DialogDriver& d) {
+        EXPECT_EQ(d.focusedId(), IDOK);
         EXPECT_EQ(tabStops(d, 7, true), (std::vector<int>{IDCANCEL, kNameEdit, kRememberCheck, kDeleteButton,
                                                           kPasswordEdit, kReadOnlyEdit, IDOK}));
         EXPECT_EQ(tabStops(d, 7, false), (std::vector<int>{kReadOnlyEdit, kPasswordEdit, kDeleteButton,
                                                            kRememberCheck, kNameEdit, IDCANCEL, IDOK}));
-    });
+    }), IDCANCEL);
 
-    TestDialog changed(kKeysDialog); // controls the program enables or shows are taken
-    changed.init = [](TestDialog& self) {
+    // Controls the program enables or shows are taken; a focus set in the handler stays when it
+    // returns FALSE, and the program sees it at once.
+    TestDialog changed(kKeysDialog);
+    int focusDuringInit = 0;
+    changed.init = [&](TestDialog& self) {
         self.GetDlgItem(kDisabledEdit)->EnableWindow(TRUE);
         self.GetDlgItem(kHiddenEdit)->ShowWindow(SW_SHOW);
         self.GetDlgItem(kRememberCheck)->EnableWindow(FALSE);
-        return TRUE;
+        self.GetDlgItem(kPasswordEdit)->SetFocus();
+        focusDuringInit = CWnd::GetFocus() ? CWnd::GetFocus()->GetDlgCtrlID() : -1;
+        return FALSE;
     };
     run(changed, [](DialogDriver& d) {
-        EXPECT_EQ(tabStops(d, 5, true),
-                  (std::vector<int>{IDCANCEL, kNameEdit, kDisabledEdit, kHiddenEdit, kDeleteButton}));
+        EXPECT_EQ(d.focusedId(), kPasswordEdit);
+        EXPECT_EQ(tabStops(d, 7, true), (std::vector<int>{kReadOnlyEdit, IDOK, IDCANCEL, kNameEdit,
+                                                          kDisabledEdit, kHiddenEdit, kDeleteButton}));
     });
+    EXPECT_EQ(focusDuringInit, kPasswordEdit);
 }
 
 // Enter in an edit runs the default button, as the login shows; on a push button it runs that one, and
@@ -111,7 +105,11 @@ TEST_F(KeyboardTest, EnterAndTheCloseBoxRunTheButtonWindowsRuns) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TestDialog dialog(c.dialog);
-        dialog.init = disabling(c.disabled);
+        dialog.init = [&c](TestDialog& self) {
+            for (int id : c.disabled)
+                self.GetDlgItem(id)->EnableWindow(FALSE);
+            return TRUE;
+        };
         EXPECT_EQ(run(dialog, [&](DialogDriver& d) { c.act(dialog, d); }), c.result);
         ASSERT_FALSE(dialog.commands.empty());
         EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, static_cast<int>(c.result)}));

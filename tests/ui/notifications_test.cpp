@@ -34,7 +34,7 @@ class ComboDialog : public TestDialog {
     std::vector<std::string> textAt; // the combo's text when each of its notifications arrived
 };
 
-TEST_F(EditTest, EveryChangeOfTheTextSendsEnChangeTheProgramsTooAndTypedTextComesBackAsUtf8) {
+TEST_F(EditTest, EveryChangeSendsEnChangeTypedTextComesBackAsUtf8PasswordsAreMaskedReadOnlyIsKept) {
     TestDialog dialog(kKeysDialog);
     const std::string typed = "J\xC3\xBCrgen Gr\xC3\xB6\xC3\x9F"
                               "e \xE2\x82\xAC";
@@ -47,17 +47,13 @@ TEST_F(EditTest, EveryChangeOfTheTextSendsEnChangeTheProgramsTooAndTypedTextCome
         d.typeText(kNameEdit, typed);
         EXPECT_EQ(edit->GetWindowText(), typed);
         EXPECT_EQ(edit->GetWindowTextLength(), static_cast<int>(typed.size()));
-    });
-}
 
-TEST_F(EditTest, APasswordEditMasksWhatIsTypedAndAReadOnlyOneRefusesTypingAndPastingButCopies) {
-    TestDialog dialog(kKeysDialog);
-    run(dialog, [&](DialogDriver& d) {
+        // A password edit masks what is typed; a read-only one refuses typing and pasting but copies.
         d.typeText(kPasswordEdit, "geheim");
-        auto* edit = qobject_cast<QLineEdit*>(d.control(kPasswordEdit));
-        ASSERT_NE(edit, nullptr);
-        EXPECT_EQ(edit->echoMode(), QLineEdit::Password);
-        EXPECT_NE(edit->displayText(), QStringLiteral("geheim"));
+        auto* password = qobject_cast<QLineEdit*>(d.control(kPasswordEdit));
+        ASSERT_NE(password, nullptr);
+        EXPECT_EQ(password->echoMode(), QLineEdit::Password);
+        EXPECT_NE(password->displayText(), QStringLiteral("geheim"));
         EXPECT_EQ(dialog.GetDlgItem(kPasswordEdit)->GetWindowText(), "geheim");
 
         QApplication::clipboard()->setText(QStringLiteral("eingef\u00FCgt"));

@@ -46,7 +46,8 @@ int main(int argc, char* argv[]) {
         }
         info.abort();
     });
-    for (const vexor::res::DialogTemplate* dialogTemplate : vexor::res::allDialogs()) {
+    vexor::res::registerProgramResources();
+    for (const vexor::res::DialogTemplate* dialogTemplate : vexor::res::programResources().dialogs) {
         path = outDir.filePath(QString::number(dialogTemplate->id) + ".png");
         CDialog dialog(static_cast<UINT>(dialogTemplate->id));
         if (dialog.DoModal() == -1) {

@@ -3,7 +3,7 @@
 #include "platform/ui/qt/dialog_window.h"
 #include "platform/ui/qt/mnemonic.h"
 #include "platform/ui/qt/text.h"
-#include "resources/resources.h"
+#include "platform/ui/resources.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -39,8 +39,8 @@ const ControlRecord* labelOf(const std::vector<ControlRecord>& controls, std::si
 // A decorating picture or a hidden control is not among the dialog's children; anything that is no
 // control of a template (a plain QDialog's widgets) is, as Qt would have it.
 bool offered(QObject* object) {
-    const ControlRecord* control = DialogWindow::recordOf(qobject_cast<QWidget*>(object));
-    return !control || (!isIcon(*control) && !control->widget->isHidden());
+    const ControlRecord* control = DialogControls::recordOf(toHwnd(qobject_cast<QWidget*>(object)));
+    return !control || (!isIcon(*control) && !widgetOf(*control)->isHidden());
 }
 
 class DialogAccessible : public QAccessibleWidget {
@@ -81,11 +81,11 @@ void nameControlsAfterTheirLabels(std::vector<ControlRecord>& controls) {
         const ControlRecord* label = labelOf(controls, i);
         if (!label)
             continue;
-        controls[i].widget->setAccessibleName(withoutMnemonics(widgetText(label->widget)));
+        widgetOf(controls[i])->setAccessibleName(withoutMnemonics(widgetText(widgetOf(*label))));
         // The "labelled by" relation too: on Linux, Qt names a combo box after its current text and
         // leaves the label to that relation.
-        if (auto* qlabel = qobject_cast<QLabel*>(label->widget); qlabel && !qlabel->buddy())
-            qlabel->setBuddy(controls[i].widget);
+        if (auto* qlabel = qobject_cast<QLabel*>(widgetOf(*label)); qlabel && !qlabel->buddy())
+            qlabel->setBuddy(widgetOf(controls[i]));
     }
 }
 

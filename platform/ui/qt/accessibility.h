@@ -4,9 +4,12 @@
 
 #include <vector>
 
+namespace vexor::ui {
+struct ControlRecord;
+}
+
 namespace vexor::ui::qt {
 
-struct ControlRecord;
 
 // Edits, combo boxes, lists and trees show no text that could name them. Windows names such a
 // control after the nearest static text before it in template order (it walks back with

@@ -1,37 +1,9 @@
-// CWinApp and the process-wide framework calls.
+// What the Qt backend adds to the application: icons as Qt loads them, and the layer's set-up.
 #include "platform/ui/afx.h"
 
 #include "platform/ui/qt/icons.h"
 #include "platform/ui/qt/layer.h"
 
-#include <string>
-
-namespace {
-CWinApp* g_pApp = nullptr;
-}
-
-CWinApp::CWinApp(LPCSTR lpszAppName) {
-    (void)lpszAppName; // the name of a Windows module: nothing here shows or stores it
-    g_pApp = this;
-}
-
-CWinApp::~CWinApp() {
-    if (g_pApp == this)
-        g_pApp = nullptr;
-}
-
-// FALSE: the program has no main message loop; every window runs its own modal loop.
-BOOL CWinApp::InitInstance() { return FALSE; }
-
-int CWinApp::ExitInstance() { return 0; }
-
 HICON CWinApp::LoadIcon(UINT nIDResource) const { return vexor::ui::qt::iconHandle(static_cast<int>(nIDResource)); }
-
-void CWinApp::SetRegistryKey(LPCSTR lpszRegistryKey) { m_strRegistryKey = lpszRegistryKey ? lpszRegistryKey : ""; }
-
-CWinApp* AfxGetApp() { return g_pApp; }
-
-// Dialogs here host no ActiveX controls; the call only has to succeed.
-BOOL AfxEnableControlContainer() { return TRUE; }
 
 void InitCommonControls() { vexor::ui::qt::ensureLayer(); }

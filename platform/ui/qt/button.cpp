@@ -1,9 +1,7 @@
-// CButton: check state and style of a button control.
+// CButton: the check state of a button control.
 #include "platform/ui/afx.h"
 
-#include "platform/ui/qt/dialog_window.h"
 #include "platform/ui/qt/handles.h"
-#include "resources/resources.h"
 
 #include <QCheckBox>
 #include <QSignalBlocker>
@@ -25,9 +23,4 @@ void CButton::SetCheck(int nCheck) {
         const QSignalBlocker quiet(box);
         box->setChecked(nCheck != BST_UNCHECKED);
     }
-}
-
-UINT CButton::GetButtonStyle() const {
-    const ControlRecord* control = DialogWindow::recordOf(toWidget(m_hWnd));
-    return control ? static_cast<UINT>(control->tpl->style & 0xFF) : 0;
 }

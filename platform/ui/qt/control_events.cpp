@@ -93,7 +93,7 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress: {
         // Keys come to the control's own widget (a combo box's edit part has it as focus proxy); a
         // key its parts pass on reaches that widget too, and must be seen only there.
-        if (widget != control->widget)
+        if (widget != widgetOf(*control))
             return false;
         const auto& key = *static_cast<QKeyEvent*>(event);
         if (handleDialogKey(m_dialog, key, control))
@@ -102,7 +102,7 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
         return vk && deliver(*control, WM_KEYDOWN, vk, 0);
     }
     case QEvent::KeyRelease: {
-        if (widget != control->widget)
+        if (widget != widgetOf(*control))
             return false;
         const auto& key = *static_cast<QKeyEvent*>(event);
         const UINT vk = virtualKeyOf(key.key());
@@ -111,9 +111,9 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease: {
         const auto& mouse = *static_cast<QMouseEvent*>(event);
-        if (mouse.button() != Qt::LeftButton || !control->widget->isEnabled())
+        if (mouse.button() != Qt::LeftButton || !widgetOf(*control)->isEnabled())
             return false;
-        const QPoint at = widget->mapTo(control->widget, mouse.position().toPoint());
+        const QPoint at = widget->mapTo(widgetOf(*control), mouse.position().toPoint());
         const bool down = event->type() == QEvent::MouseButtonPress;
         return deliver(*control, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, down ? 0x0001 : 0, pointParam(at));
     }

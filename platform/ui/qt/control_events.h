@@ -8,10 +8,13 @@
 class QKeyEvent;
 class QWidget;
 
+namespace vexor::ui {
+struct ControlRecord;
+}
+
 namespace vexor::ui::qt {
 
 class DialogWindow;
-struct ControlRecord;
 
 // Alt with a character key and without Ctrl: a mnemonic, whether or not a control has it.
 bool isMnemonicKey(const QKeyEvent& event);

@@ -6,11 +6,10 @@
 #include "platform/ui/qt/icons.h"
 #include "platform/ui/qt/layout.h"
 #include "platform/ui/qt/list_view.h"
-#include "platform/ui/qt/mnemonic.h"
 #include "platform/ui/qt/text.h"
 #include "platform/ui/qt/text_fit.h"
 #include "platform/ui/qt/width_limit.h"
-#include "resources/resources.h"
+#include "platform/ui/resources.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -149,40 +148,18 @@ QWidget* createControlWidget(DialogWindow& dialog, const res::ControlTemplate& t
         widget->hide();
     ControlRecord probe;
     probe.tpl = &tpl;
-    probe.widget = widget;
     widget->setFocusPolicy(focusPolicyFor(probe));
     return widget;
 }
 
-std::unique_ptr<CWnd> frameworkObject(const res::ControlTemplate& tpl) {
-    switch (tpl.cls) {
-    case res::ControlClass::Button: return std::make_unique<CButton>();
-    case res::ControlClass::Edit: return std::make_unique<CEdit>();
-    case res::ControlClass::Static: return std::make_unique<CStatic>();
-    case res::ControlClass::ComboBox: return std::make_unique<CComboBox>();
-    case res::ControlClass::ListView: return std::make_unique<CListCtrl>();
-    case res::ControlClass::TreeView: return std::make_unique<CTreeCtrl>();
-    }
-    return std::make_unique<CWnd>();
-}
-
-QWidget* labelledControl(std::vector<ControlRecord>& controls, int labelIndex) {
-    for (std::size_t i = static_cast<std::size_t>(labelIndex) + 1; i < controls.size(); ++i) {
-        const ControlRecord& next = controls[i];
-        if (!next.isStaticLike() && next.widget->isEnabled() && !next.widget->isHidden())
-            return next.widget;
-    }
-    return nullptr;
-}
-
 void linkLabelsToNextControls(std::vector<ControlRecord>& controls) {
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        auto* label = dynamic_cast<QLabel*>(controls[i].widget);
-        if (!label || mnemonicOf(label->text()).isNull())
+        auto* label = dynamic_cast<QLabel*>(widgetOf(controls[i]));
+        if (!label || mnemonicOf(controls[i].tpl->text) == 0)
             continue;
         for (std::size_t j = i + 1; j < controls.size(); ++j)
             if (!controls[j].isStaticLike()) {
-                label->setBuddy(controls[j].widget);
+                label->setBuddy(widgetOf(controls[j]));
                 break;
             }
     }

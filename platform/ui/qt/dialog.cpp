@@ -1,10 +1,10 @@
-// CDialog: a modal dialog built from its template, run in a nested loop.
+// CDialog on Qt: a modal dialog built from its template, run in a nested loop.
 #include "platform/ui/afx.h"
+#include "platform/ui/resources.h"
 
 #include "platform/ui/qt/dialog_window.h"
 #include "platform/ui/qt/handles.h"
 #include "platform/ui/qt/layer.h"
-#include "platform/ui/qt/template_source.h"
 
 #include <QApplication>
 
@@ -31,7 +31,7 @@ CDialog::~CDialog() = default;
 
 INT_PTR CDialog::DoModal() {
     ensureLayer();
-    const vexor::res::DialogTemplate* tpl = findTemplate(static_cast<int>(m_nIDTemplate));
+    const vexor::res::DialogTemplate* tpl = vexor::ui::findDialog(static_cast<int>(m_nIDTemplate));
     if (!tpl || !qobject_cast<QApplication*>(QCoreApplication::instance()) || m_hWnd)
         return -1;
     auto window = std::make_unique<DialogWindow>(*this, m_pParentWnd, *tpl, ownerWidget(m_pParentWnd, this));
@@ -42,46 +42,4 @@ INT_PTR CDialog::DoModal() {
     window.reset();
     m_hWnd = nullptr;
     return result;
-}
-
-void CDialog::EndDialog(int nResult) {
-    if (DialogWindow* window = DialogWindow::fromWidget(toWidget(m_hWnd)))
-        window->endModal(nResult);
-}
-
-BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
-    CDataExchange dx(this, bSaveAndValidate);
-    DoDataExchange(&dx);
-    return TRUE;
-}
-
-BOOL CDialog::OnInitDialog() {
-    UpdateData(FALSE);
-    return TRUE;
-}
-
-void CDialog::OnOK() {
-    if (UpdateData(TRUE))
-        EndDialog(IDOK);
-}
-
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
-
-// OK and Cancel commands (buttons, Enter, Escape, close box) reach the virtual handlers through the
-// map, so that a dialog may override them.
-BEGIN_MESSAGE_MAP(CDialog, CWnd)
-ON_COMMAND(IDOK, &CDialog::OnOK)
-ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
-END_MESSAGE_MAP()
-
-// Binding twice (UpdateData runs the exchange again) keeps the first binding, as on Windows.
-void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
-    if (!pDX || !pDX->m_pDlgWnd || rControl.GetSafeHwnd())
-        return;
-    DialogWindow* dialog = DialogWindow::fromWidget(toWidget(pDX->m_pDlgWnd->GetSafeHwnd()));
-    ControlRecord* control = dialog ? dialog->controlById(nIDC) : nullptr;
-    if (!control || control->bound)
-        return;
-    control->bound = &rControl;
-    rControl.m_hWnd = toHwnd(control->widget);
 }

@@ -8,12 +8,6 @@ class QWidget;
 namespace vexor::ui::qt {
 
 inline QWidget* toWidget(HWND hWnd) { return reinterpret_cast<QWidget*>(hWnd); }
-inline HWND toHwnd(QWidget* widget) { return reinterpret_cast<HWND>(widget); }
-
-inline WORD loWord(UINT_PTR value) { return static_cast<WORD>(value & 0xFFFF); }
-inline WORD hiWord(UINT_PTR value) { return static_cast<WORD>((value >> 16) & 0xFFFF); }
-inline WPARAM makeWParam(UINT low, UINT high) {
-    return static_cast<WPARAM>((static_cast<DWORD>(high & 0xFFFF) << 16) | (low & 0xFFFF));
-}
+inline HWND toHwnd(const QWidget* widget) { return reinterpret_cast<HWND>(const_cast<QWidget*>(widget)); }
 
 } // namespace vexor::ui::qt

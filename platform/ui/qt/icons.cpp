@@ -1,6 +1,6 @@
 #include "platform/ui/qt/icons.h"
 
-#include "resources/resources.h"
+#include "platform/ui/resources.h"
 
 #include <QGuiApplication>
 #include <QPixmap>
@@ -34,7 +34,7 @@ HICON iconHandle(int resourceId) {
     auto& icons = cache();
     auto it = icons.find(resourceId);
     if (it == icons.end()) {
-        const res::Icon* resource = res::findIcon(resourceId);
+        const res::Icon* resource = findIcon(resourceId);
         if (!resource)
             return nullptr;
         it = icons.emplace(resourceId, loadIcon(*resource)).first;
@@ -50,7 +50,7 @@ const QIcon* iconFromHandle(HICON handle) {
 }
 
 void applyProgramIcon(QWidget* window) {
-    if (const QIcon* icon = iconFromHandle(iconHandle(kProgramIconId)))
+    if (const QIcon* icon = iconFromHandle(iconHandle(programIconId())))
         window->setWindowIcon(*icon);
 }
 

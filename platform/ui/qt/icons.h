@@ -8,15 +8,13 @@
 
 namespace vexor::ui::qt {
 
-inline constexpr int kProgramIconId = 128;
-
 // nullptr when the resources have no such icon or no GUI application exists yet.
 HICON iconHandle(int resourceId);
 
 // nullptr for a handle that did not come from iconHandle.
 const QIcon* iconFromHandle(HICON handle);
 
-// Every window shows the program icon.
+// Every window shows the program icon, when the program registered one.
 void applyProgramIcon(QWidget* window);
 
 } // namespace vexor::ui::qt

@@ -7,7 +7,7 @@ namespace vexor::ui::qt {
 QWidget* findControl(QWidget* dialogWindow, int id) {
     DialogWindow* dialog = DialogWindow::fromWidget(dialogWindow);
     ControlRecord* control = dialog ? dialog->controlById(id) : nullptr;
-    return control ? control->widget : nullptr;
+    return control ? widgetOf(*control) : nullptr;
 }
 
 int controlIdOf(const QWidget* widget) {

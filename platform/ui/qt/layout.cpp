@@ -1,6 +1,6 @@
 #include "platform/ui/qt/layout.h"
 
-#include "resources/resources.h"
+#include "platform/ui/resources.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -75,11 +75,12 @@ int showMessageBox(QWidget* owner, LPCSTR text, LPCSTR caption, UINT type) {
 
 // Only windows of this layer can own a box; any other handle is taken as none.
 int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
+    using namespace vexor::ui;
     using namespace vexor::ui::qt;
     QWidget* owner = nullptr;
     if (DialogWindow* dialog = DialogWindow::fromWidget(toWidget(hWnd)))
         owner = dialog;
-    else if (ControlRecord* control = DialogWindow::recordOf(toWidget(hWnd)))
-        owner = control->widget->window();
+    else if (ControlRecord* control = DialogControls::recordOf(hWnd))
+        owner = widgetOf(*control)->window();
     return showMessageBox(owner, lpText, lpCaption, uType);
 }

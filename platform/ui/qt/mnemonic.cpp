@@ -2,17 +2,6 @@
 
 namespace vexor::ui::qt {
 
-QChar mnemonicOf(const QString& text) {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != u'&')
-            continue;
-        if (text[i + 1] != u'&')
-            return text[i + 1].toUpper();
-        ++i; // "&&" is a literal ampersand
-    }
-    return {};
-}
-
 QString withoutMnemonics(const QString& text) {
     QString shown;
     shown.reserve(text.size());

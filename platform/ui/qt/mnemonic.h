@@ -6,13 +6,10 @@
 
 namespace vexor::ui::qt {
 
-// The marked character, upper-cased; a null QChar when the text has no mark.
-QChar mnemonicOf(const QString& text);
-
 // The text as shown without marks ("&&" becomes "&").
 QString withoutMnemonics(const QString& text);
 
-// The character a key press stands for, upper-cased, for comparing with mnemonicOf.
+// The character a key press stands for, upper-cased, for comparing with a control's mnemonic.
 QChar keyCharacter(int qtKey);
 
 } // namespace vexor::ui::qt

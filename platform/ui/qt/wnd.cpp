@@ -1,7 +1,6 @@
-// CWnd over the widget its handle stands for.
+// CWnd over the widget its handle stands for: what only the Qt backend knows of a window.
 #include "platform/ui/afx.h"
 
-#include "platform/ui/qt/default_action.h"
 #include "platform/ui/qt/dialog_window.h"
 #include "platform/ui/qt/handles.h"
 #include "platform/ui/qt/icons.h"
@@ -12,6 +11,7 @@
 #include <QVariant>
 #include <QWidget>
 
+using namespace vexor::ui;
 using namespace vexor::ui::qt;
 
 namespace {
@@ -37,36 +37,6 @@ QWidget* focusedWidget() {
 }
 } // namespace
 
-CWnd::CWnd() = default;
-
-CWnd::~CWnd() {
-    // A bound member that dies before its dialog window leaves the control to the framework object.
-    if (ControlRecord* control = DialogWindow::recordOf(toWidget(m_hWnd)))
-        if (control->bound == this)
-            control->bound = nullptr;
-}
-
-int CWnd::GetDlgCtrlID() const {
-    QWidget* widget = toWidget(m_hWnd);
-    DialogWindow* dialog = DialogWindow::containing(widget);
-    const ControlRecord* control = dialog ? dialog->controlOf(widget) : nullptr;
-    return control ? control->id() : 0;
-}
-
-CWnd* CWnd::GetDlgItem(int nID) const {
-    DialogWindow* dialog = DialogWindow::fromWidget(toWidget(m_hWnd));
-    ControlRecord* control = dialog ? dialog->controlById(nID) : nullptr;
-    return control ? control->object() : nullptr;
-}
-
-CWnd* CWnd::GetParent() const {
-    QWidget* widget = toWidget(m_hWnd);
-    if (DialogWindow* dialog = DialogWindow::fromWidget(widget))
-        return dialog->parentWnd();
-    DialogWindow* dialog = DialogWindow::containing(widget);
-    return dialog ? &dialog->owner() : nullptr;
-}
-
 void CWnd::SetWindowText(LPCSTR lpszString) {
     QWidget* widget = toWidget(m_hWnd);
     if (!widget)
@@ -75,7 +45,7 @@ void CWnd::SetWindowText(LPCSTR lpszString) {
     // An edit control reports every change of its text, the program's own included.
     DialogWindow* dialog = DialogWindow::containing(widget);
     const ControlRecord* control = dialog ? dialog->controlOf(widget) : nullptr;
-    if (control && control->widget == widget && control->isEdit())
+    if (control && widgetOf(*control) == widget && control->isEdit())
         dialog->sendCommand(EN_CHANGE, control->id());
 }
 
@@ -164,46 +134,4 @@ void CWnd::Invalidate(BOOL) {
 int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType) {
     QWidget* widget = toWidget(m_hWnd);
     return showMessageBox(widget ? widget->window() : nullptr, lpszText, lpszCaption, nType);
-}
-
-BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM, LRESULT* pResult) {
-    LRESULT ignored = 0;
-    LRESULT* result = pResult ? pResult : &ignored;
-    switch (message) {
-    case WM_COMMAND: return DispatchMessageMap(WM_COMMAND, hiWord(wParam), loWord(wParam), result);
-    case WM_PAINT:
-    case WM_QUERYDRAGICON: return DispatchMessageMap(message, 0, 0, result);
-    default: return FALSE;
-    }
-}
-
-LRESULT CWnd::Default() { return DefaultAction::runCurrent(); }
-
-void CWnd::DoDataExchange(CDataExchange*) {}
-
-BOOL CWnd::DispatchMessageMap(UINT message, UINT nCode, UINT nID, LRESULT* pResult) {
-    for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
-        for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->nMessage != 0; ++entry) {
-            if (entry->nMessage != message || entry->nCode != nCode || entry->nID != nID || !entry->pfn)
-                continue;
-            if (entry->nSig == AfxSig_hv) {
-                auto handler = std::bit_cast<HCURSOR (CWnd::*)()>(entry->pfn);
-                HCURSOR cursor = (this->*handler)();
-                if (pResult)
-                    *pResult = reinterpret_cast<LRESULT>(cursor);
-            } else {
-                (this->*(entry->pfn))();
-            }
-            return TRUE;
-        }
-    }
-    return FALSE;
-}
-
-const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
-
-const AFX_MSGMAP* CWnd::GetThisMessageMap() {
-    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, AfxSig_vv, nullptr}};
-    static const AFX_MSGMAP map = {nullptr, &entries[0]};
-    return &map;
 }

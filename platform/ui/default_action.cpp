@@ -1,8 +1,8 @@
-#include "platform/ui/qt/default_action.h"
+#include "platform/ui/default_action.h"
 
 #include <utility>
 
-namespace vexor::ui::qt {
+namespace vexor::ui {
 
 namespace {
 DefaultAction* g_current = nullptr;
@@ -21,4 +21,4 @@ LRESULT DefaultAction::runCurrent() {
     return action();
 }
 
-} // namespace vexor::ui::qt
+} // namespace vexor::ui

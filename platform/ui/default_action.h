@@ -6,7 +6,7 @@
 
 #include <functional>
 
-namespace vexor::ui::qt {
+namespace vexor::ui {
 
 // While an instance lives, Default() runs its action (once: a second call returns 0).
 class DefaultAction {
@@ -23,4 +23,4 @@ class DefaultAction {
     DefaultAction* m_outer;
 };
 
-} // namespace vexor::ui::qt
+} // namespace vexor::ui

@@ -1,16 +1,15 @@
 // Enumerating subkeys and values by index.
 #include "platform/registry/registry.h"
 
-#include "platform/registry/detail/access.h"
-#include "platform/registry/detail/enumeration.h"
-#include "platform/registry/detail/guard.h"
+#include "platform/registry/detail/accounts.h"
 #include "platform/registry/detail/handles.h"
-#include "platform/registry/detail/open_access.h"
+#include "platform/registry/detail/keys.h"
 #include "platform/registry/detail/store_state.h"
 
 #include <cstring>
 
 using namespace vexor::registry::detail;
+using vexor::registry::ValueState;
 
 namespace {
 
@@ -38,6 +37,19 @@ void deliverClass(LPSTR lpClass, LPDWORD lpcchClass) {
     *lpcchClass = 0;
 }
 
+LONG valueAt(std::int64_t key, DWORD index, ValueState& item) {
+    if (key == kAccountsKeyId)
+        return accountAt(index, item);
+    LONG status = ERROR_SUCCESS;
+    const Node* node = nodeOf(key, status);
+    if (!node)
+        return status;
+    if (index >= node->key.values.size())
+        return ERROR_NO_MORE_ITEMS;
+    item = node->key.values[index];
+    return ERROR_SUCCESS;
+}
+
 LONG enumKey(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LPDWORD lpReserved, LPSTR lpClass,
              LPDWORD lpcchClass, PFILETIME lpftLastWriteTime) {
     if (lpReserved || !lpName || !lpcchName)
@@ -45,14 +57,20 @@ LONG enumKey(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LPDWORD 
     OpenKey key{};
     if (const LONG status = keyOfHandle(hKey, KEY_ENUMERATE_SUB_KEYS, key))
         return status;
-    SubkeyItem item;
-    if (const LONG status = subkeyAt(key.id, dwIndex, item))
+    if (key.id == kAccountsKeyId)
+        return ERROR_NO_MORE_ITEMS;
+    LONG status = ERROR_SUCCESS;
+    const Node* parent = nodeOf(key.id, status);
+    if (!parent)
         return status;
+    const Node* child = Store::instance().image().childAt(*parent, dwIndex);
+    if (!child)
+        return ERROR_NO_MORE_ITEMS;
     if (lpftLastWriteTime)
-        *lpftLastWriteTime = fileTime(item.written);
-    if (item.name.size() >= *lpcchName || !classFits(lpClass, lpcchClass))
+        *lpftLastWriteTime = fileTime(child->key.written);
+    if (child->key.name.size() >= *lpcchName || !classFits(lpClass, lpcchClass))
         return ERROR_MORE_DATA;
-    copyName(item.name, lpName, lpcchName);
+    copyName(child->key.name, lpName, lpcchName);
     deliverClass(lpClass, lpcchClass);
     return ERROR_SUCCESS;
 }
@@ -65,7 +83,7 @@ LONG enumValue(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueNa
     OpenKey key{};
     if (const LONG status = keyOfHandle(hKey, KEY_QUERY_VALUE, key))
         return status;
-    ValueItem item;
+    ValueState item;
     if (const LONG status = valueAt(key.id, dwIndex, item))
         return status;
     if (lpType)

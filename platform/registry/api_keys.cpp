@@ -1,15 +1,10 @@
 // Opening, creating, closing and deleting keys.
 #include "platform/registry/registry.h"
 
-#include "platform/registry/detail/access.h"
 #include "platform/registry/detail/accounts.h"
-#include "platform/registry/detail/guard.h"
 #include "platform/registry/detail/handles.h"
 #include "platform/registry/detail/keys.h"
-#include "platform/registry/detail/open_access.h"
-#include "platform/registry/detail/schema.h"
 #include "platform/registry/detail/store_state.h"
-#include "platform/registry/detail/write_scope.h"
 
 using namespace vexor::registry::detail;
 
@@ -29,8 +24,9 @@ LONG openKey(HKEY hKey, LPCSTR lpSubKey, REGSAM samDesired, PHKEY phkResult) {
     if (const LONG status = handles().find(hKey, base))
         return status;
     *phkResult = nullptr;
-    std::vector<Name> path;
-    const LONG parsed = parseKeyPath(lpSubKey, path);
+    const std::vector<Name>* components = nullptr;
+    const LONG parsed = parseKeyPath(lpSubKey, components);
+    const std::vector<Name>& path = *components;
     if (parsed != ERROR_SUCCESS) // an over-long name can't exist, so there is nothing to open
         return parsed == ERROR_INVALID_PARAMETER ? ERROR_FILE_NOT_FOUND : parsed;
     if (const LONG status = store().readyToRead())
@@ -40,26 +36,32 @@ LONG openKey(HKEY hKey, LPCSTR lpSubKey, REGSAM samDesired, PHKEY phkResult) {
         return ERROR_SUCCESS;
     }
     Walk walk{};
-    if (const LONG status = walkPath(base.id, path, walk))
+    if (const LONG status = walkPath(store().image(), base.id, path, walk))
         return status;
     if (walk.found < path.size())
         return ERROR_FILE_NOT_FOUND;
-    if (const LONG status = checkOpenAccess(walk.key, samDesired))
+    if (const LONG status = checkOpenAccess(walk, samDesired))
         return status;
-    *phkResult = handles().add({walk.key.id, grantedRights(samDesired)});
+    *phkResult = handles().add({walk.id, grantedRights(samDesired)});
     return ERROR_SUCCESS;
 }
 
 // Inside a write, where no other process can change the path under us any more.
-LONG createMissingKeys(std::int64_t base, const std::vector<Name>& path, KeyRow& key, bool& created) {
+LONG createMissingKeys(std::int64_t base, const std::vector<Name>& path, Walk& walk, bool& created) {
     WriteScope scope;
     if (scope.status() != ERROR_SUCCESS)
         return scope.status();
-    Walk walk{};
-    LONG status = walkPath(base, path, walk);
+    Image& image = store().image();
+    LONG status = walkPath(image, base, path, walk);
+    if (status == ERROR_SUCCESS && walk.found < path.size() && (walk.id == kAccountsKeyId || walk.denyFull))
+        status = ERROR_ACCESS_DENIED;
     created = status == ERROR_SUCCESS && walk.found < path.size();
-    if (status == ERROR_SUCCESS)
-        status = createRest(walk, path, key);
+    if (created) {
+        Node* node = image.find(walk.id);
+        for (std::size_t i = walk.found; i < path.size(); ++i)
+            node = &image.createChild(*node, path[i]);
+        walk = {node->key.id, false, path.size()};
+    }
     return scope.finish(status);
 }
 
@@ -70,32 +72,28 @@ LONG createKey(HKEY hKey, LPCSTR lpSubKey, REGSAM samDesired, PHKEY phkResult, L
     if (const LONG status = handles().find(hKey, base))
         return status;
     *phkResult = nullptr;
-    std::vector<Name> path;
-    if (const LONG status = parseKeyPath(lpSubKey, path))
+    const std::vector<Name>* components = nullptr;
+    if (const LONG status = parseKeyPath(lpSubKey, components))
         return status;
-    if (const LONG status = store().ready())
+    const std::vector<Name>& path = *components;
+    if (const LONG status = store().readyToRead())
         return status;
     Walk walk{};
-    if (const LONG status = walkPath(base.id, path, walk))
+    if (const LONG status = walkPath(store().image(), base.id, path, walk))
         return status;
     bool created = false;
-    KeyRow key = walk.key;
     if (walk.found < path.size()) {
-        if (walk.key.id == kAccountsKeyId || walk.key.denyFull)
+        if (walk.id == kAccountsKeyId || walk.denyFull)
             return ERROR_ACCESS_DENIED;
-        if (const LONG status = createMissingKeys(base.id, path, key, created))
+        if (const LONG status = createMissingKeys(base.id, path, walk, created))
             return status;
     }
-    if (const LONG status = checkOpenAccess(key, samDesired))
+    if (const LONG status = checkOpenAccess(walk, samDesired))
         return status;
-    *phkResult = handles().add({key.id, grantedRights(samDesired)});
+    *phkResult = handles().add({walk.id, grantedRights(samDesired)});
     if (lpdwDisposition)
         *lpdwDisposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
     return ERROR_SUCCESS;
-}
-
-bool isRootOrAccountsKey(std::int64_t id) {
-    return id == kClassesRootId || id == kLocalMachineId || id == kAccountsKeyId;
 }
 
 LONG deleteKey(HKEY hkey, LPCSTR pszSubKey) {
@@ -104,25 +102,31 @@ LONG deleteKey(HKEY hkey, LPCSTR pszSubKey) {
     OpenKey base{};
     if (const LONG status = handles().find(hkey, base))
         return status;
-    std::vector<Name> path;
-    const LONG parsed = parseKeyPath(pszSubKey, path);
+    const std::vector<Name>* components = nullptr;
+    const LONG parsed = parseKeyPath(pszSubKey, components);
+    const std::vector<Name>& path = *components;
     if (parsed != ERROR_SUCCESS)
         return parsed == ERROR_INVALID_PARAMETER ? ERROR_FILE_NOT_FOUND : parsed;
-    if (const LONG status = store().ready())
+    if (const LONG status = store().readyToRead())
         return status;
     Walk walk{};
-    if (const LONG status = walkPath(base.id, path, walk))
+    if (const LONG status = walkPath(store().image(), base.id, path, walk))
         return status;
     if (walk.found < path.size())
         return ERROR_FILE_NOT_FOUND;
-    if (isRootOrAccountsKey(walk.key.id))
+    if (isRootOrAccountsKey(walk.id))
         return ERROR_ACCESS_DENIED;
     WriteScope scope;
     if (scope.status() != ERROR_SUCCESS)
         return scope.status();
-    LONG status = walkPath(base.id, path, walk);
+    Image& image = store().image();
+    LONG status = walkPath(image, base.id, path, walk);
+    if (status == ERROR_SUCCESS && walk.found < path.size())
+        status = ERROR_FILE_NOT_FOUND;
+    if (status == ERROR_SUCCESS && image.anyDenied(walk.id))
+        status = ERROR_ACCESS_DENIED; // and nothing of the tree is deleted
     if (status == ERROR_SUCCESS)
-        status = walk.found < path.size() ? ERROR_FILE_NOT_FOUND : deleteTree(walk.key.id);
+        image.deleteTree(walk.id);
     return scope.finish(status);
 }
 

@@ -1,18 +1,15 @@
 // Reading, setting and deleting values.
 #include "platform/registry/registry.h"
 
-#include "platform/registry/detail/access.h"
 #include "platform/registry/detail/accounts.h"
-#include "platform/registry/detail/guard.h"
 #include "platform/registry/detail/handles.h"
-#include "platform/registry/detail/open_access.h"
+#include "platform/registry/detail/keys.h"
 #include "platform/registry/detail/store_state.h"
-#include "platform/registry/detail/values.h"
-#include "platform/registry/detail/write_scope.h"
 
 #include <cstring>
 
 using namespace vexor::registry::detail;
+using vexor::registry::ValueState;
 
 namespace {
 
@@ -20,7 +17,7 @@ namespace {
 constexpr LONG kErrorNoAccess = 998;
 
 // Exactly the stored bytes: a REG_SZ stored without its NUL comes back without one.
-LONG deliver(const ValueRow& value, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
+LONG deliver(const ValueState& value, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
     if (lpType)
         *lpType = value.type;
     if (!lpcbData)
@@ -33,6 +30,16 @@ LONG deliver(const ValueRow& value, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbD
     return fits ? ERROR_SUCCESS : ERROR_MORE_DATA;
 }
 
+// ERROR_FILE_NOT_FOUND when the key has no such value, ERROR_KEY_DELETED when the key is gone.
+LONG findValue(std::int64_t key, const Name& name, const ValueState*& value) {
+    LONG status = ERROR_SUCCESS;
+    Node* node = nodeOf(key, status);
+    if (!node)
+        return status;
+    value = Store::instance().image().value(*node, name.folded);
+    return value ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+}
+
 LONG queryValue(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData,
                 LPDWORD lpcbData) {
     if (lpReserved || (lpData && !lpcbData))
@@ -40,10 +47,17 @@ LONG queryValue(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpTyp
     OpenKey key{};
     if (const LONG status = keyOfHandle(hKey, KEY_QUERY_VALUE, key))
         return status;
-    ValueRow value;
-    if (const LONG status = readValue(key.id, valueName(lpValueName), value))
+    const Name name = valueName(lpValueName);
+    if (key.id == kAccountsKeyId) {
+        ValueState account;
+        if (const LONG status = readAccount(name, account))
+            return status;
+        return deliver(account, lpType, lpData, lpcbData);
+    }
+    const ValueState* value = nullptr;
+    if (const LONG status = findValue(key.id, name, value))
         return status;
-    return deliver(value, lpType, lpData, lpcbData);
+    return deliver(*value, lpType, lpData, lpcbData);
 }
 
 LONG setValue(HKEY hKey, LPCSTR lpValueName, DWORD dwType, const BYTE* lpData, DWORD cbData) {
@@ -60,8 +74,12 @@ LONG setValue(HKEY hKey, LPCSTR lpValueName, DWORD dwType, const BYTE* lpData, D
     WriteScope scope;
     if (scope.status() != ERROR_SUCCESS)
         return scope.status();
-    const std::string_view data(reinterpret_cast<const char*>(lpData), lpData ? cbData : 0);
-    return scope.finish(writeValue(key.id, name, dwType, data));
+    LONG status = ERROR_SUCCESS;
+    if (Node* node = nodeOf(key.id, status)) {
+        const std::string_view data(reinterpret_cast<const char*>(lpData), lpData ? cbData : 0);
+        Store::instance().image().setValue(*node, name, dwType, data);
+    }
+    return scope.finish(status);
 }
 
 LONG deleteValue(HKEY hKey, LPCSTR lpValueName) {
@@ -71,13 +89,16 @@ LONG deleteValue(HKEY hKey, LPCSTR lpValueName) {
     if (key.id == kAccountsKeyId)
         return ERROR_ACCESS_DENIED;
     const Name name = valueName(lpValueName);
-    ValueRow existing; // looked for first, so that deleting nothing writes nothing
-    if (const LONG status = readValue(key.id, name, existing))
+    const ValueState* existing = nullptr; // looked for first, so that deleting nothing writes nothing
+    if (const LONG status = findValue(key.id, name, existing))
         return status;
     WriteScope scope;
     if (scope.status() != ERROR_SUCCESS)
         return scope.status();
-    return scope.finish(removeValue(key.id, name));
+    LONG status = findValue(key.id, name, existing);
+    if (status == ERROR_SUCCESS)
+        Store::instance().image().removeValue(*Store::instance().image().find(key.id), name.folded);
+    return scope.finish(status);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/registry/fault_injection.h"
 
-#include "platform/registry/detail/faults.h"
+#include "platform/registry/detail/db.h"
+#include "platform/registry/detail/store_state.h"
 
 #include <limits>
 #include <unistd.h>
@@ -66,6 +67,10 @@ void pretendStoreNotWritable(bool notWritable) {
 }
 void setBusyTimeout(int milliseconds) {
     g_busyTimeout = milliseconds;
+}
+
+std::uint64_t rowsWrittenByLastCommit() {
+    return Store::instance().lastCommitRows();
 }
 
 } // namespace vexor::registry::testing

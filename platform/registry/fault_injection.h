@@ -1,6 +1,7 @@
 // Test-only ways to make the store fail where real files and disks rarely do on demand: at a chosen
 // database operation, with a file the user may not write, or with a lock that is never released in
-// time. Nothing in the program calls these; without them the store behaves normally.
+// time; and a look at what a commit wrote. Nothing in the program calls these; without them the store
+// behaves normally.
 #pragma once
 
 #include "platform/win32/types.h"
@@ -10,7 +11,8 @@
 namespace vexor::registry::testing {
 
 // Every statement the store runs against its database (reads and writes alike, begin and commit
-// included; rolling back is not counted), since the process started.
+// included; rolling back is not counted), every change a write call makes inside a transaction, and
+// the step of a commit that takes the transaction's difference, since the process started.
 std::uint64_t operationCount();
 
 // The k-th operation from now (1 = the next one) does not run and fails with `status` instead, as if
@@ -27,6 +29,10 @@ void clearFaults();
 // Treats the store file (or, while it does not exist, its folder) as one this user may not write, as
 // a file of mode 0444 is for anyone but root. Takes effect when the store is next opened.
 void pretendStoreNotWritable(bool notWritable);
+
+// The rows the last commit of this process wrote to the file (inserted, changed or deleted): a
+// transaction writes only what differs from the store, so one that changed nothing writes none.
+std::uint64_t rowsWrittenByLastCommit();
 
 // How long a write waits for another process's lock before it fails with ERROR_BUSY (5000 ms unless
 // changed). Takes effect when the store is next opened.

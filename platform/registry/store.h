@@ -1,5 +1,23 @@
 // What the registry offers beyond the Win32 calls: where the store lives, grouping calls into one
 // atomic write, access marks, and the source of the machine's account names.
+//
+// How the store works (detail/image.h, detail/store_state.h):
+// 1. The process keeps one image of the store file in memory: every key with its id, name, mark,
+//    last-write time, children and values. Every read is answered from it.
+// 2. The image holds the file's state as of its data version (SQLite's PRAGMA data_version, which
+//    changes when another process commits). Before a read outside any scope, and when a ReadScope or a
+//    write begins, the version is checked, and the image is read again when it changed. This
+//    process's own commits leave the version alone; they are in the image already.
+// 3. A ReadScope checks once, at its first read, and then answers from the image as it was: it sees one
+//    state, and never waits for a writer nor holds one up. A write made inside ends that view.
+// 4. A write (a single call, or all the calls of a Transaction) holds SQLite's write lock from its
+//    start, so no other process commits meanwhile. Its calls change the image, which records each key
+//    it touches as it was; reads inside see the changes at once.
+// 5. commit() takes the difference between those keys as they were and as they are (difference.h) and
+//    writes only that, in one SQLite transaction: a key deleted and written again as it was writes
+//    nothing. A rollback, or a failed commit, drops the image; the next read loads it again.
+// 6. Key ids never change and are never reused: a key deleted and created again at the same place in
+//    one transaction keeps its id, so a handle on it stays good.
 #pragma once
 
 #include "platform/win32/types.h"
@@ -42,7 +60,7 @@ void closeStore();
 
 // Groups every registry call made while it lives into one atomic write: another process sees the
 // state before it until commit() succeeds; a crash or a destruction without commit leaves the state
-// before it. Scopes nest: only the outermost one commits, and an inner scope that ends without commit()
+// before it. Only what differs from the store when the scope began is written. Scopes nest: only the outermost one commits, and an inner scope that ends without commit()
 // makes the whole transaction roll back (commit() then returns ERROR_CANTWRITE). If any write inside
 // failed, commit() rolls everything back and returns that failure's status; not finding what a delete
 // names is no failure. A second commit() returns the first one's result.
@@ -65,9 +83,10 @@ class Transaction {
 };
 
 // Lets the reads made while it lives share one view of the store: they all see it as it was at the
-// first of them, whatever other processes commit meanwhile, and they skip the locking each read would
-// otherwise do on its own. It never waits for a writer and never holds one up. A write made inside
-// ends the view, so later reads see that write. Scopes nest; inside a Transaction they change nothing.
+// first of them, whatever other processes commit meanwhile, and they skip the check of the file each
+// read would otherwise make on its own. It never waits for a writer and never holds one up. A write
+// made inside ends the view, so later reads see that write. Scopes nest; inside a Transaction they
+// change nothing.
 class ReadScope {
   public:
     ReadScope();

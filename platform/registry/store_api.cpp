@@ -2,14 +2,10 @@
 #include "platform/registry/store.h"
 
 #include "platform/registry/detail/accounts.h"
-#include "platform/registry/detail/enumeration.h"
-#include "platform/registry/detail/guard.h"
 #include "platform/registry/detail/handles.h"
 #include "platform/registry/detail/keys.h"
 #include "platform/registry/detail/names.h"
 #include "platform/registry/detail/store_state.h"
-#include "platform/registry/detail/text.h"
-#include "platform/registry/detail/write_scope.h"
 
 #include <cstdlib>
 #include <pwd.h>
@@ -39,22 +35,23 @@ std::string homeFolder() {
 // The key root\path, found (without writing) before the write begins, so that a refused mark never
 // creates the store file.
 LONG findMarkable(std::int64_t root, const std::vector<Name>& components, Walk& walk) {
-    if (const LONG status = walkPath(root, components, walk))
+    if (const LONG status = walkPath(Store::instance().image(), root, components, walk))
         return status;
     if (walk.found < components.size())
         return ERROR_FILE_NOT_FOUND;
-    return walk.key.id == kAccountsKeyId ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
+    return walk.id == kAccountsKeyId ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
 }
 
 LONG markKey(HKEY root, const std::string& path, bool denied) {
     OpenKey base{};
     if (!isPredefinedRoot(root) || HandleTable::instance().find(root, base) != ERROR_SUCCESS)
         return ERROR_INVALID_HANDLE;
-    std::vector<Name> components;
-    const LONG parsed = parseKeyPath(path.c_str(), components);
+    const std::vector<Name>* parsedPath = nullptr;
+    const LONG parsed = parseKeyPath(path.c_str(), parsedPath);
+    const std::vector<Name>& components = *parsedPath;
     if (parsed != ERROR_SUCCESS)
         return parsed == ERROR_INVALID_PARAMETER ? ERROR_FILE_NOT_FOUND : parsed;
-    if (const LONG status = Store::instance().ready())
+    if (const LONG status = Store::instance().readyToRead())
         return status;
     Walk walk{};
     if (const LONG status = findMarkable(base.id, components, walk))
@@ -63,8 +60,10 @@ LONG markKey(HKEY root, const std::string& path, bool denied) {
     if (scope.status() != ERROR_SUCCESS)
         return scope.status();
     LONG status = findMarkable(base.id, components, walk);
-    if (status == ERROR_SUCCESS)
-        status = markFullAccessDenied(walk.key.id, denied);
+    if (status == ERROR_SUCCESS) {
+        Image& image = Store::instance().image();
+        image.mark(*image.find(walk.id), denied);
+    }
     return scope.finish(status);
 }
 
@@ -101,7 +100,6 @@ std::string lastStoreError() {
 void closeStore() {
     Store::instance().close();
     HandleTable::instance().clear();
-    forgetEnumerationCursor();
 }
 
 LONG setFullAccessDenied(HKEY root, const std::string& path, bool denied) {
@@ -113,14 +111,13 @@ bool sameKeyName(const std::string& a, const std::string& b) {
 }
 
 bool isKeyName(const std::string& name) {
-    std::vector<Name> components;
+    const std::vector<Name>* components = nullptr;
     return name.find('\0') == std::string::npos && parseKeyPath(name.c_str(), components) == ERROR_SUCCESS &&
-           components.size() == 1;
+           components->size() == 1;
 }
 
 void setAccountSource(AccountSource source) {
     useAccountSource(std::move(source));
-    forgetEnumerationCursor();
 }
 
 } // namespace vexor::registry

@@ -4,7 +4,11 @@
 #pragma once
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX // std::min and std::max, not the macros
+#endif
 #include <windows.h>
+#include <commctrl.h> // list and tree view styles
 #else
 
 #include <cstddef>

@@ -6,11 +6,9 @@ namespace {
 
 // One step as the program takes it: open the key, fetch one index, close it again.
 std::string subkeyAt(HKEY parent, DWORD index) {
-    HKEY key = nullptr;
+    const Key key = openKey(parent, "");
     std::string name;
-    EXPECT_EQ(openStatus(parent, "", KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
     const LONG status = enumKey(key, index, &name);
-    RegCloseKey(key);
     return status == ERROR_SUCCESS ? name : "<status " + std::to_string(status) + ">";
 }
 

@@ -15,7 +15,7 @@ class Conformance : public ::testing::Test {
 
     void SetUp() override {
         SHDeleteKeyA(HKEY_CLASSES_ROOT, kScratch);
-        m_scratch = createKey(HKEY_CLASSES_ROOT, kScratch);
+        m_scratch = createKey(HKEY_CLASSES_ROOT, kScratch).release();
         ASSERT_NE(m_scratch, nullptr);
     }
     void TearDown() override {

@@ -16,13 +16,8 @@ TEST_F(Conformance, PredefinedRootOpenedWithoutSubkeyIsTheRootItself) {
 
 TEST_F(Conformance, KeysOpenBelowOpenKeysAndShareTheirValues) {
     writeString(scratch(), "Parent\\Child", "v", "shared");
-    HKEY parent = nullptr;
-    HKEY child = nullptr;
-    ASSERT_EQ(openStatus(scratch(), "Parent", KEY_ALL_ACCESS, &parent), ERROR_SUCCESS);
-    ASSERT_EQ(openStatus(parent, "Child", KEY_ALL_ACCESS, &child), ERROR_SUCCESS);
-    EXPECT_EQ(readBytes(child, "v"), withNul("shared"));
-    RegCloseKey(child);
-    RegCloseKey(parent);
+    const Key parent = openKey(scratch(), "Parent");
+    EXPECT_EQ(readBytes(openKey(parent, "Child"), "v"), withNul("shared"));
 
     HKEY second = nullptr; // an empty subkey of an open key gives a second handle
     ASSERT_EQ(openStatus(scratch(), "", KEY_ALL_ACCESS, &second), ERROR_SUCCESS);
@@ -44,7 +39,7 @@ TEST_F(Conformance, FailedOpensCreateNothing) {
 }
 
 TEST_F(Conformance, ClosedAndBogusHandlesAreRefusedByEveryCall) {
-    HKEY closed = createKey(scratch(), "Closed");
+    HKEY closed = createKey(scratch(), "Closed").release();
     ASSERT_EQ(RegCloseKey(closed), ERROR_SUCCESS);
     for (HKEY bad :
          {closed, static_cast<HKEY>(nullptr), reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0xDEADBEEF)),
@@ -58,30 +53,23 @@ TEST_F(Conformance, ClosedAndBogusHandlesAreRefusedByEveryCall) {
 }
 
 TEST_F(Conformance, HandleOfADeletedKeyReportsKeyDeletedEvenWhenTheKeyIsBack) {
-    HKEY doomed = createKey(scratch(), "Doomed");
+    HKEY doomed = createKey(scratch(), "Doomed").release();
     ASSERT_EQ(setString(doomed, "v", "x"), ERROR_SUCCESS);
     ASSERT_EQ(deleteTree(scratch(), "Doomed"), ERROR_SUCCESS);
     expectCalls(doomed, {Call::Query, Call::Set, Call::EnumKey, Call::EnumValue, Call::Create},
                 ERROR_KEY_DELETED);
     EXPECT_FALSE(keyExists(scratch(), "Doomed"));
 
-    HKEY reborn = createKey(scratch(), "Doomed");
+    const Key reborn = createKey(scratch(), "Doomed");
     ASSERT_EQ(setString(reborn, "v", "new"), ERROR_SUCCESS);
     EXPECT_EQ(queryStatus(doomed, "v"), ERROR_KEY_DELETED) << "a new key at the place is another key";
     EXPECT_EQ(RegCloseKey(doomed), ERROR_SUCCESS);
-    RegCloseKey(reborn);
 }
 
 TEST_F(Conformance, HandleRightsLimitWhatItCanDo) {
     writeString(scratch(), "Rights", "v", "x");
-    HKEY key = nullptr;
-
-    ASSERT_EQ(openStatus(scratch(), "Rights", KEY_READ, &key), ERROR_SUCCESS);
-    expectCalls(key, {Call::Set, Call::DeleteValue}, ERROR_ACCESS_DENIED);
-    EXPECT_EQ(readBytes(key, "v"), withNul("x"));
-    RegCloseKey(key);
-
-    ASSERT_EQ(openStatus(scratch(), "Rights", KEY_SET_VALUE, &key), ERROR_SUCCESS);
-    expectCalls(key, {Call::Query, Call::EnumKey}, ERROR_ACCESS_DENIED);
-    RegCloseKey(key);
+    const Key reader = openKey(scratch(), "Rights", KEY_READ);
+    expectCalls(reader, {Call::Set, Call::DeleteValue}, ERROR_ACCESS_DENIED);
+    EXPECT_EQ(readBytes(reader, "v"), withNul("x"));
+    expectCalls(openKey(scratch(), "Rights", KEY_SET_VALUE), {Call::Query, Call::EnumKey}, ERROR_ACCESS_DENIED);
 }

@@ -19,13 +19,12 @@ TEST_F(Conformance, CreateMakesEveryMissingKeyAndTellsWhetherItWasNew) {
 }
 
 TEST_F(Conformance, EmptySubkeyCreatesNothingAndOpensTheKeyItself) {
-    HKEY key = nullptr;
+    Key key;
     DWORD result = 0;
-    ASSERT_EQ(createStatus(scratch(), "", KEY_ALL_ACCESS, &key, &result), ERROR_SUCCESS);
+    ASSERT_EQ(createStatus(scratch(), "", KEY_ALL_ACCESS, key.put(), &result), ERROR_SUCCESS);
     EXPECT_EQ(result, static_cast<DWORD>(REG_OPENED_EXISTING_KEY));
     ASSERT_EQ(setString(key, "here", "x"), ERROR_SUCCESS);
     EXPECT_EQ(readBytes(scratch(), "here"), withNul("x"));
-    RegCloseKey(key);
     EXPECT_TRUE(subkeyNames(scratch()).empty());
 }
 

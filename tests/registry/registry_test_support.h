@@ -8,7 +8,29 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
+
+// A key handle that is closed when it goes; release() hands it to a test that closes it itself.
+class Key {
+  public:
+    Key() = default;
+    Key(Key&& other) noexcept : m_handle(other.release()) {}
+    Key& operator=(Key&& other) noexcept {
+        std::swap(m_handle, other.m_handle);
+        return *this;
+    }
+    ~Key() {
+        if (m_handle)
+            RegCloseKey(m_handle);
+    }
+    operator HKEY() const { return m_handle; }
+    HKEY* put() { return &m_handle; }
+    HKEY release() { return std::exchange(m_handle, nullptr); }
+
+  private:
+    HKEY m_handle = nullptr;
+};
 
 // The status of creating (or opening) parent\path; the handle goes to *taken, or is closed again.
 inline LONG createStatus(HKEY parent, const std::string& path, REGSAM access = KEY_ALL_ACCESS,
@@ -34,10 +56,17 @@ inline LONG openStatus(HKEY parent, const char* path, REGSAM access = KEY_READ, 
     return status;
 }
 
-// Creates (or opens) parent\path with full access; nullptr (and a test failure) when that fails.
-inline HKEY createKey(HKEY parent, const std::string& path) {
-    HKEY key = nullptr;
-    EXPECT_EQ(createStatus(parent, path, KEY_ALL_ACCESS, &key), ERROR_SUCCESS) << "creating " << path;
+// Creates (or opens) parent\path with full access; no handle (and a test failure) when that fails.
+inline Key createKey(HKEY parent, const std::string& path) {
+    Key key;
+    EXPECT_EQ(createStatus(parent, path, KEY_ALL_ACCESS, key.put()), ERROR_SUCCESS) << "creating " << path;
+    return key;
+}
+
+// Opens parent\path; no handle (and a test failure) when that fails.
+inline Key openKey(HKEY parent, const char* path, REGSAM access = KEY_ALL_ACCESS) {
+    Key key;
+    EXPECT_EQ(openStatus(parent, path, access, key.put()), ERROR_SUCCESS) << "opening " << path;
     return key;
 }
 
@@ -70,9 +99,8 @@ inline LONG setString(HKEY key, const char* name, const std::string& text) {
 
 // Creates parent\path and sets a string value in it, as the program stores its texts.
 inline void writeString(HKEY parent, const std::string& path, const char* name, const std::string& text) {
-    HKEY key = createKey(parent, path);
+    const Key key = createKey(parent, path);
     EXPECT_EQ(setString(key, name, text), ERROR_SUCCESS) << path << " " << name;
-    RegCloseKey(key);
 }
 
 // Whether a value is there, asking only for its size.

@@ -15,10 +15,8 @@ namespace {
 constexpr const char* kAccountsPath =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\DocFolderPaths";
 
-HKEY openAccounts(HKEY parent = HKEY_LOCAL_MACHINE, const char* path = kAccountsPath) {
-    HKEY key = nullptr;
-    EXPECT_EQ(openStatus(parent, path, KEY_ALL_ACCESS, &key), ERROR_SUCCESS) << path;
-    return key;
+Key openAccounts(HKEY parent = HKEY_LOCAL_MACHINE, const char* path = kAccountsPath) {
+    return openKey(parent, path);
 }
 
 } // namespace
@@ -28,7 +26,7 @@ TEST_F(StoreTest, AccountsKeyListsTheSourcesAccountsAsStringValuesReadAnewEachTi
     std::vector<std::string> people{
         "alice", "", "ALICE", std::string(16384, 'x'), "Bob", std::string("nu\0l", 4)};
     setAccountSource([&people] { return people; });
-    HKEY key = openAccounts();
+    const Key key = openAccounts();
     EXPECT_EQ(valueNames(key), (std::vector<std::string>{"alice", "Bob"}));
     EXPECT_TRUE(subkeyNames(key).empty());
     DWORD type = 0;
@@ -39,33 +37,26 @@ TEST_F(StoreTest, AccountsKeyListsTheSourcesAccountsAsStringValuesReadAnewEachTi
     EXPECT_EQ(queryStatus(key, "mallory"), ERROR_FILE_NOT_FOUND);
     people.push_back("J\xC3\xBCrgen");
     EXPECT_EQ(valueNames(key), (std::vector<std::string>{"alice", "Bob", "J\xC3\xBCrgen"}));
-    RegCloseKey(key);
     EXPECT_FALSE(std::filesystem::exists(path())) << "answering it writes nothing";
 }
 
 TEST_F(StoreTest, AccountsKeyIsFoundWhateverTheCaseAndTheWay) {
     setAccountSource([] { return std::vector<std::string>{"alice"}; });
-    RegCloseKey(openAccounts(HKEY_LOCAL_MACHINE,
-                             "software\\MICROSOFT\\windows\\currentversion\\explorer\\docfolderpaths"));
-    HKEY software = createKey(HKEY_LOCAL_MACHINE, "Software\\Microsoft");
-    HKEY key = openAccounts(software, "Windows\\CurrentVersion\\Explorer\\DocFolderPaths");
-    EXPECT_EQ(valueNames(key), std::vector<std::string>{"alice"});
-    RegCloseKey(key);
-    RegCloseKey(software);
-    ASSERT_EQ(createStatus(HKEY_LOCAL_MACHINE, kAccountsPath, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
-    EXPECT_EQ(valueNames(key), std::vector<std::string>{"alice"});
-    RegCloseKey(key);
+    openAccounts(HKEY_LOCAL_MACHINE, "software\\MICROSOFT\\windows\\currentversion\\explorer\\docfolderpaths");
+    const Key software = createKey(HKEY_LOCAL_MACHINE, "Software\\Microsoft");
+    EXPECT_EQ(valueNames(openAccounts(software, "Windows\\CurrentVersion\\Explorer\\DocFolderPaths")),
+              std::vector<std::string>{"alice"});
+    EXPECT_EQ(valueNames(createKey(HKEY_LOCAL_MACHINE, kAccountsPath)), std::vector<std::string>{"alice"});
     EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, kAccountsPath)) << "only below HKEY_LOCAL_MACHINE";
 }
 
 TEST_F(StoreTest, AccountsKeyRefusesEveryChange) {
     setAccountSource([] { return std::vector<std::string>{"alice"}; });
-    HKEY key = openAccounts();
+    const Key key = openAccounts();
     expectCalls(key, {Call::Set, Call::DeleteValue, Call::Create}, ERROR_ACCESS_DENIED);
     EXPECT_EQ(Call::Open(key), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(deleteTree(HKEY_LOCAL_MACHINE, kAccountsPath), ERROR_ACCESS_DENIED);
     EXPECT_EQ(valueNames(key), std::vector<std::string>{"alice"});
-    RegCloseKey(key);
     EXPECT_FALSE(std::filesystem::exists(path()));
 }
 

@@ -67,11 +67,10 @@ std::string expectRefusedAndUnchanged(const std::string& path) {
 
 // A store of `count` values of 1000 bytes, written and closed.
 void fillStore(int count) {
-    HKEY key = createKey(HKEY_CLASSES_ROOT, "Big");
+    const Key key = createKey(HKEY_CLASSES_ROOT, "Big");
     for (int i = 0; i < count; ++i)
         ASSERT_EQ(setBytes(key, ("value" + std::to_string(i)).c_str(), REG_BINARY, std::string(1000, 'x')),
                   ERROR_SUCCESS);
-    RegCloseKey(key);
     closeStore();
 }
 
@@ -251,7 +250,7 @@ TEST_F(StoreTest, StoreThatCannotBeReachedIsReported) {
 }
 
 TEST_F(StoreTest, ClosingTheStoreInvalidatesItsHandles) {
-    HKEY key = createKey(HKEY_CLASSES_ROOT, "Stored");
+    HKEY key = createKey(HKEY_CLASSES_ROOT, "Stored").release();
     closeStore();
     EXPECT_EQ(setString(key, "v", "x"), ERROR_INVALID_HANDLE);
     EXPECT_EQ(RegCloseKey(key), ERROR_INVALID_HANDLE);

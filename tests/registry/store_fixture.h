@@ -53,20 +53,16 @@ class StoreTest : public ::testing::Test {
     }
 
     static LONG setStored(const char* value) {
-        HKEY key = nullptr;
-        LONG status = openStatus(HKEY_CLASSES_ROOT, "Stored", KEY_ALL_ACCESS, &key);
-        if (status == ERROR_SUCCESS)
-            status = setString(key, "v", value);
-        RegCloseKey(key);
-        return status;
+        Key key;
+        const LONG status = openStatus(HKEY_CLASSES_ROOT, "Stored", KEY_ALL_ACCESS, key.put());
+        return status == ERROR_SUCCESS ? setString(key, "v", value) : status;
     }
 
     static std::string storedValue() {
-        HKEY key = nullptr;
-        if (openStatus(HKEY_CLASSES_ROOT, "Stored", KEY_READ, &key) != ERROR_SUCCESS)
+        Key key;
+        if (openStatus(HKEY_CLASSES_ROOT, "Stored", KEY_READ, key.put()) != ERROR_SUCCESS)
             return "<no key>";
         const std::string value = readBytes(key, "v");
-        RegCloseKey(key);
         return value.empty() ? value : value.substr(0, value.size() - 1);
     }
 

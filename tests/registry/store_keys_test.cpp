@@ -5,14 +5,12 @@
 
 TEST_F(StoreTest, EmptySubkeyDeletesTheHandlesOwnKeyButNoSubkeyOrARootIsNeverDeleted) {
     makeKey(HKEY_CLASSES_ROOT, "Parent\\Own\\Below");
-    HKEY key = nullptr;
-    ASSERT_EQ(openStatus(HKEY_CLASSES_ROOT, "Parent\\Own", KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+    const Key key = openKey(HKEY_CLASSES_ROOT, "Parent\\Own");
     EXPECT_EQ(deleteTree(key, nullptr), ERROR_INVALID_PARAMETER);
     EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, "Parent\\Own\\Below"));
     EXPECT_EQ(deleteTree(key, ""), ERROR_SUCCESS);
     EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, "Parent\\Own"));
     EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, "Parent"));
-    RegCloseKey(key);
     EXPECT_EQ(deleteTree(HKEY_CLASSES_ROOT, ""), ERROR_ACCESS_DENIED);
     EXPECT_EQ(deleteTree(HKEY_LOCAL_MACHINE, nullptr), ERROR_INVALID_PARAMETER);
     EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, "Parent"));
@@ -35,15 +33,14 @@ TEST_F(StoreTest, RandomNamesGetDefinedAnswersAndNeverDamageTheStore) {
     };
     for (int round = 0; round < 300; ++round) {
         const std::string path = randomName();
-        HKEY key = nullptr;
-        const LONG created = createStatus(HKEY_CLASSES_ROOT, path, KEY_ALL_ACCESS, &key);
+        Key key;
+        const LONG created = createStatus(HKEY_CLASSES_ROOT, path, KEY_ALL_ACCESS, key.put());
         ASSERT_TRUE(created == ERROR_SUCCESS || created == ERROR_BAD_PATHNAME) << path;
         if (created != ERROR_SUCCESS)
             continue;
         const std::string value = randomName();
         ASSERT_EQ(setString(key, value.c_str(), path), ERROR_SUCCESS) << value;
         EXPECT_EQ(readBytes(key, value.c_str()), withNul(path));
-        RegCloseKey(key);
         if (round % 3 == 0) {
             const LONG deleted = deleteTree(HKEY_CLASSES_ROOT, path.c_str());
             EXPECT_TRUE(deleted == ERROR_SUCCESS || deleted == ERROR_ACCESS_DENIED) << path; // "" is the root

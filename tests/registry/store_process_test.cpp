@@ -14,9 +14,7 @@ int saveAccounts(const ChildProcess::Channel* channel) {
     Transaction transaction;
     SHDeleteKeyA(HKEY_CLASSES_ROOT, "Accounts");
     for (const char* name : {"alice", "bob", "carol"}) {
-        HKEY key = createKey(HKEY_CLASSES_ROOT, std::string("Accounts\\") + name);
-        setString(key, "Password", "new");
-        RegCloseKey(key);
+        setString(createKey(HKEY_CLASSES_ROOT, std::string("Accounts\\") + name), "Password", "new");
     }
     if (channel) {
         channel->tell();
@@ -32,11 +30,7 @@ void writeOldAccounts() {
 }
 
 std::vector<std::string> accountNames() {
-    HKEY key = nullptr;
-    EXPECT_EQ(openStatus(HKEY_CLASSES_ROOT, "Accounts", KEY_READ, &key), ERROR_SUCCESS);
-    const std::vector<std::string> names = subkeyNames(key);
-    RegCloseKey(key);
-    return names;
+    return subkeyNames(openKey(HKEY_CLASSES_ROOT, "Accounts", KEY_READ));
 }
 
 const std::vector<std::string> kOldList{"old1", "old2"};

@@ -7,17 +7,16 @@ using vexor::registry::setFullAccessDenied;
 
 TEST_F(StoreTest, MarkedKeyOpensOnlyForReadingAndCanNeitherGrowNorBeDeleted) {
     writeString(HKEY_CLASSES_ROOT, "Parent\\Owned\\Inner", "v", "x");
-    HKEY key = nullptr;
+    Key key;
     ASSERT_EQ(setFullAccessDenied(HKEY_CLASSES_ROOT, "parent\\owned", true), ERROR_SUCCESS);
 
-    EXPECT_EQ(openStatus(HKEY_CLASSES_ROOT, "Parent\\Owned", KEY_ALL_ACCESS, &key), ERROR_ACCESS_DENIED);
-    EXPECT_EQ(key, nullptr);
+    EXPECT_EQ(openStatus(HKEY_CLASSES_ROOT, "Parent\\Owned", KEY_ALL_ACCESS, key.put()), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(static_cast<HKEY>(key), nullptr);
     EXPECT_EQ(createStatus(HKEY_CLASSES_ROOT, "Parent\\Owned"), ERROR_ACCESS_DENIED);
     EXPECT_EQ(createStatus(HKEY_CLASSES_ROOT, "Parent\\Owned\\New"), ERROR_ACCESS_DENIED);
     EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, "Parent\\Owned\\New"));
-    ASSERT_EQ(openStatus(HKEY_CLASSES_ROOT, "Parent\\Owned", KEY_READ, &key), ERROR_SUCCESS);
+    ASSERT_EQ(openStatus(HKEY_CLASSES_ROOT, "Parent\\Owned", KEY_READ, key.put()), ERROR_SUCCESS);
     EXPECT_EQ(subkeyNames(key), std::vector<std::string>{"Inner"});
-    RegCloseKey(key);
     EXPECT_EQ(openStatus(HKEY_CLASSES_ROOT, "Parent\\Owned\\Inner", KEY_ALL_ACCESS), ERROR_SUCCESS)
         << "the mark is the key's, not its subkeys'";
 

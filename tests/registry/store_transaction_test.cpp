@@ -40,7 +40,7 @@ TEST_F(StoreTest, ScopeEndingWithoutCommitLeavesNothing) {
         Transaction transaction;
         writeAccount("alice");
         ASSERT_EQ(deleteTree(HKEY_CLASSES_ROOT, "Stored"), ERROR_SUCCESS);
-        created = createKey(HKEY_CLASSES_ROOT, "Created");
+        created = createKey(HKEY_CLASSES_ROOT, "Created").release();
     }
     EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, "Accounts"));
     EXPECT_EQ(storedValue(), "kept");
@@ -63,11 +63,10 @@ TEST_F(StoreTest, AFailedWriteDoomsTheWholeScope) {
     EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, "Accounts"));
     {
         Transaction transaction;
-        HKEY key = createKey(HKEY_CLASSES_ROOT, "Accounts\\alice");
+        const Key key = createKey(HKEY_CLASSES_ROOT, "Accounts\\alice");
         vexor::registry::testing::failAtOperation(1, ERROR_WRITE_FAULT);
         EXPECT_EQ(setString(key, "Password", "first"), ERROR_WRITE_FAULT);
         EXPECT_EQ(setString(key, "Password", "second"), ERROR_WRITE_FAULT);
-        RegCloseKey(key);
         EXPECT_EQ(transaction.commit(), ERROR_WRITE_FAULT);
     }
     EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, "Accounts"));
@@ -118,10 +117,8 @@ TEST_F(StoreTest, InnerScopesJoinTheOuterOneAndOneEndingWithoutCommitSpoilsIt) {
 TEST_F(StoreTest, KeysCreatedAgainInTheSameScopeKeepTheirHandles) {
     writeAccount("alice");
     writeAccount("bob");
-    HKEY held = nullptr;
-    ASSERT_EQ(openStatus(HKEY_CLASSES_ROOT, "Accounts\\alice", KEY_READ, &held), ERROR_SUCCESS);
-    HKEY gone = nullptr;
-    ASSERT_EQ(openStatus(HKEY_CLASSES_ROOT, "Accounts\\bob", KEY_READ, &gone), ERROR_SUCCESS);
+    const Key held = openKey(HKEY_CLASSES_ROOT, "Accounts\\alice", KEY_READ);
+    const Key gone = openKey(HKEY_CLASSES_ROOT, "Accounts\\bob", KEY_READ);
     {
         Transaction transaction;
         ASSERT_EQ(deleteTree(HKEY_CLASSES_ROOT, "Accounts"), ERROR_SUCCESS);
@@ -130,6 +127,33 @@ TEST_F(StoreTest, KeysCreatedAgainInTheSameScopeKeepTheirHandles) {
     }
     EXPECT_EQ(readBytes(held, "Password"), withNul("new"));
     EXPECT_EQ(queryStatus(gone, "Password"), ERROR_KEY_DELETED);
-    RegCloseKey(held);
-    RegCloseKey(gone);
+}
+
+// A save deletes the account store and writes every account again; only what differs from the store
+// reaches the file: nothing when nothing changed, one value (and its key's last-write time) when one
+// password changed.
+TEST_F(StoreTest, ASaveWritesOnlyWhatChanged) {
+    using vexor::registry::testing::rowsWrittenByLastCommit;
+    auto save = [](const char* bobsPassword) {
+        Transaction transaction;
+        deleteTree(HKEY_CLASSES_ROOT, "Accounts");
+        for (const char* name : {"alice", "bob", "carol"}) {
+            const Key key = createKey(HKEY_CLASSES_ROOT, std::string("Accounts\\") + name);
+            const DWORD enable = 1;
+            setBytes(key, "Enable Login", REG_DWORD, std::string(reinterpret_cast<const char*>(&enable), 4));
+            for (const char* value : {"Group", "Password", "Offset"})
+                setString(key, value, std::string(name) == "bob" && std::string(value) == "Password" ? bobsPassword : "x");
+        }
+        return transaction.commit();
+    };
+    ASSERT_EQ(save("old"), ERROR_SUCCESS);
+    EXPECT_EQ(rowsWrittenByLastCommit(), 1u + 3u * 5u) << "the store key, three keys of four values";
+    ASSERT_EQ(save("old"), ERROR_SUCCESS);
+    EXPECT_EQ(rowsWrittenByLastCommit(), 0u);
+    ASSERT_EQ(save("new"), ERROR_SUCCESS);
+    EXPECT_EQ(rowsWrittenByLastCommit(), 2u) << "the password and bob's last-write time";
+    vexor::registry::closeStore();
+    const Key bob = openKey(HKEY_CLASSES_ROOT, "Accounts\\bob", KEY_READ);
+    EXPECT_EQ(readBytes(bob, "Password"), withNul("new"));
+    EXPECT_EQ(valueNames(bob), (std::vector<std::string>{"Enable Login", "Group", "Password", "Offset"}));
 }

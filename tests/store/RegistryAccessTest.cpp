@@ -64,32 +64,6 @@ TEST_F(RegistryAccess, WritingBelowAMissingPathCreatesTheWholePath) {
     EXPECT_EQ(ReadRegDword(HKEY_CLASSES_ROOT, deep, "Enable Login", __FILE__, __LINE__), 0x01020304u);
 }
 
-// What the reads make of bytes another program stored: text only from REG_SZ, ending at the first NUL or
-// at the end of the data; numbers only from REG_DWORD or REG_BINARY of at most four bytes, zero-extended,
-// and never read past them.
-TEST_F(RegistryAccess, ReadsTakeOnlyTheirOwnTypesAndNeverReadPastTheData) {
-    struct Case {
-        DWORD type;
-        std::vector<BYTE> data;
-        const char* text;
-        DWORD number;
-    };
-    const Case cases[] = {
-        {REG_SZ, {'1', 0}, "1", 0},          {REG_SZ, {'a', 'b', 'c'}, "abc", 0},
-        {REG_SZ, {'a', 0, 'b', 0}, "a", 0},  {REG_SZ, {}, "", 0},
-        {REG_EXPAND_SZ, {'a', 0}, "", 0},    {REG_MULTI_SZ, {'a', 0, 0}, "", 0},
-        {REG_DWORD, {1, 0, 0, 0}, "", 1},    {REG_DWORD, {1, 0, 0, 0, 0, 0, 0, 0}, "", 0},
-        {REG_BINARY, {1, 2, 0, 0}, "", 0x0201}, {REG_BINARY, {7}, "", 7},
-        {REG_BINARY, {}, "", 0},             {REG_BINARY, {1, 0, 0, 0, 9}, "", 0},
-    };
-    for (const Case& c : cases) {
-        PutRaw(kKey, "value", c.type, c.data);
-        SCOPED_TRACE(::testing::Message() << "type " << c.type << ", " << c.data.size() << " bytes");
-        EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, kKey, "value", __FILE__, __LINE__), c.text);
-        EXPECT_EQ(ReadRegDword(HKEY_CLASSES_ROOT, kKey, "value", __FILE__, __LINE__), c.number);
-    }
-}
-
 TEST_F(RegistryAccess, MissingThingsFallBackAndLeaveTheirStatus) {
     EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, kKey, "Password", __FILE__, __LINE__), "");
     EXPECT_EQ(g_lastRegStatus, ERROR_FILE_NOT_FOUND);

@@ -1,6 +1,5 @@
 #include "platform/registry/detail/db.h"
 
-#include "platform/registry/detail/faults.h"
 
 #include <sqlite3.h>
 

@@ -30,7 +30,8 @@ class Connection {
     // Prepared once per connection; the key is the statement's text, which lives as long as the program.
     sqlite3_stmt* statement(const char* sql, int& rc);
     int changes() const;
-    // Runs a statement that the fault hooks must not count or fail (undoing a transaction).
+    // Runs a statement that the fault hooks must not count or fail (undoing a transaction, sizing the
+    // cache).
     void execQuietly(const char* sql);
 
   private:
@@ -67,6 +68,25 @@ class Query {
     bool m_started = false;
     LONG m_status = ERROR_SUCCESS;
 };
+
+// The store's side of the test hooks in fault_injection.h. Counting an operation costs one increment
+// and one comparison; everything else happens only when a test has armed a fault.
+extern std::uint64_t g_operationCount;
+extern std::uint64_t g_faultAtOperation; // never reached unless a fault is armed
+
+// Called when g_operationCount reaches g_faultAtOperation: ends the process or returns the status the
+// operation fails with.
+LONG triggerFault();
+
+// Counts one operation; ERROR_SUCCESS unless a test made this one fail.
+inline LONG countOperation() {
+    if (++g_operationCount != g_faultAtOperation)
+        return ERROR_SUCCESS;
+    return triggerFault();
+}
+
+bool storeDeclaredNotWritable();
+int busyTimeoutMilliseconds();
 
 // What a failed SQLite call means for the store (implemented by the store, which records it).
 LONG databaseFailure(int rc, const char* detail, bool writing);

@@ -1,5 +1,6 @@
 // Key handles: opaque numbers looked up in a table, never pointers, so a closed, doubled-closed or
-// made-up handle is recognised and answered with ERROR_INVALID_HANDLE instead of being followed.
+// made-up handle is recognised and answered with ERROR_INVALID_HANDLE instead of being followed; and
+// the access rights they carry, in the Win32 sense.
 #pragma once
 
 #include "platform/win32/types.h"
@@ -31,5 +32,14 @@ class HandleTable {
 };
 
 bool isPredefinedRoot(HKEY handle);
+
+// The rights a request for `desired` amounts to, with the generic rights spelled out.
+REGSAM grantedRights(REGSAM desired);
+
+// Whether the request asks to change the key or what is below it: refused on a key marked as refusing
+// full access and on a store file the user may not write.
+bool requestsWrite(REGSAM desired);
+
+bool allows(REGSAM granted, REGSAM needed);
 
 } // namespace vexor::registry::detail

@@ -1,47 +1,38 @@
-// Keys in the store: finding them by path, creating and deleting them, and their access marks. Every
-// lookup is one indexed seek per path component.
+// Finding keys by path in the image, and whether a key may be opened with the rights asked for.
 #pragma once
 
+#include "platform/registry/detail/handles.h"
+#include "platform/registry/detail/image.h"
 #include "platform/registry/detail/names.h"
 #include "platform/win32/types.h"
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace vexor::registry::detail {
 
-struct KeyRow {
-    std::int64_t id;
-    bool denyFull; // refuses to be opened for writing, as a key of another owner would
-};
-
-// The key an open handle names; ERROR_KEY_DELETED when it no longer exists.
-LONG keyById(std::int64_t id, KeyRow& key);
-
 // How far `path` exists below `start`: the deepest existing key, and how many components led there.
 struct Walk {
-    KeyRow key;
+    std::int64_t id;
+    bool denyFull; // refuses to be opened for writing, as a key of another owner would
     std::size_t found;
 };
-LONG walkPath(std::int64_t start, const std::vector<Name>& path, Walk& walk);
 
-// Inside a write: creates the components of `path` that `walk` did not find.
-LONG createRest(const Walk& walk, const std::vector<Name>& path, KeyRow& created);
+// ERROR_KEY_DELETED when `start` itself is gone. The accounts key ends a walk that reaches it.
+LONG walkPath(Image& image, std::int64_t start, const std::vector<Name>& path, Walk& walk);
 
-// Inside a write: deletes the key and everything below it; ERROR_ACCESS_DENIED (and nothing deleted)
-// when any of them refuses full access.
-LONG deleteTree(std::int64_t id);
+// Asking to write is refused (ERROR_ACCESS_DENIED) on a key marked as refusing full access and on a
+// store file this user may not write. The accounts key opens with any rights: it is not in the file,
+// and it refuses the changes themselves.
+LONG checkOpenAccess(const Walk& key, REGSAM desired);
 
-LONG markFullAccessDenied(std::int64_t id, bool denied);
+// The key behind a handle, when the handle is valid, the store can be read and the handle was opened
+// with the `needed` rights (ERROR_ACCESS_DENIED otherwise).
+LONG keyOfHandle(HKEY handle, REGSAM needed, OpenKey& key);
 
-// Inside a write: records that the key changed now; ERROR_KEY_DELETED when it no longer exists.
-LONG touchKey(std::int64_t id);
+// The key a handle names, in the image; nullptr (with ERROR_KEY_DELETED) when it is gone.
+Node* nodeOf(std::int64_t id, LONG& status);
 
-// The upper-cased names from the root down to the key, and which root it is under.
-LONG foldedPathOf(std::int64_t id, std::vector<std::string>& path, std::int64_t& root);
-
-// The current time as a FILETIME count (100 ns since 1601), as keys record their last change.
-std::int64_t fileTimeNow();
+bool isRootOrAccountsKey(std::int64_t id);
 
 } // namespace vexor::registry::detail

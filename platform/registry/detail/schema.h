@@ -12,9 +12,6 @@ namespace vexor::registry::detail {
 constexpr std::int32_t kApplicationId = 0x56585247; // "VXRG"
 constexpr std::int32_t kSchemaVersion = 1;
 
-constexpr std::int64_t kClassesRootId = 1;
-constexpr std::int64_t kLocalMachineId = 2;
-
 // Lays out an empty database (a new file, or the stand-in for a file that doesn't exist yet). SQLite's
 // result code.
 int createSchema(sqlite3* db);

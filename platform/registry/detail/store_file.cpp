@@ -1,6 +1,6 @@
 #include "platform/registry/detail/store_file.h"
 
-#include "platform/registry/detail/faults.h"
+#include "platform/registry/detail/db.h"
 #include "platform/registry/detail/schema.h"
 
 #include <sqlite3.h>

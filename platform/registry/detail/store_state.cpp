@@ -1,10 +1,9 @@
 #include "platform/registry/detail/store_state.h"
 
-#include "platform/registry/detail/faults.h"
-#include "platform/registry/detail/replaced_keys.h"
+#include "platform/registry/detail/db.h"
 #include "platform/registry/detail/schema.h"
+#include "platform/registry/detail/sqlite_image.h"
 #include "platform/registry/detail/store_file.h"
-#include "platform/registry/detail/touches.h"
 #include "platform/registry/store.h"
 
 #include <sqlite3.h>
@@ -31,31 +30,48 @@ LONG Store::ready() {
     return m_badStatus;
 }
 
-// The first read call inside a ReadScope begins its transaction; SQLite takes the read lock with the
-// first statement and keeps it, and the snapshot, until the scope ends or a write needs the store.
+// Inside a ReadScope or a write, the image checked once stays current: no other process can commit
+// during a write, and a ReadScope is to see one state. Outside, every read checks PRAGMA data_version,
+// so that it sees the latest commit of any process.
 LONG Store::readyToRead() {
     if (const LONG status = ready())
         return status;
-    if (m_readDepth == 0 || m_readBegun || m_depth > 0 || m_ownWriteOpen || !m_connection.isOpen())
+    if (m_mode == Mode::Missing) {
+        if (!m_image.loaded())
+            m_image.loadEmpty();
         return ERROR_SUCCESS;
-    const LONG status = Query(m_connection, "BEGIN").run();
-    m_readBegun = status == ERROR_SUCCESS;
-    ++m_viewEpoch;
+    }
+    if (m_imageCurrent && m_image.loaded())
+        return ERROR_SUCCESS;
+    const LONG status = syncImage();
+    m_imageCurrent = status == ERROR_SUCCESS && (m_readDepth > 0 || writeHeld());
+    return status;
+}
+
+// The image is loaded again only when another connection committed since it was read: this process's
+// own commits leave the data version alone, and its image already holds them.
+LONG Store::syncImage() {
+    if (m_image.loaded()) {
+        std::int64_t version = 0;
+        if (const LONG status = readDataVersion(m_connection, version))
+            return status;
+        if (version == m_dataVersion)
+            return ERROR_SUCCESS;
+    }
+    const bool inTransaction = writeHeld();
+    if (!inTransaction) {
+        if (const LONG status = Query(m_connection, "BEGIN").run())
+            return status;
+    }
+    const LONG status = loadImage(m_connection, m_image, m_dataVersion);
+    if (!inTransaction)
+        m_connection.execQuietly("ROLLBACK"); // it only read
     return status;
 }
 
 void Store::leaveReadScope() {
     if (m_readDepth > 0 && --m_readDepth == 0)
-        endReadView();
-}
-
-// The view only read, so rolling it back changes nothing; like every rollback it is not counted as
-// an operation, so a test's fault can't leave it open.
-void Store::endReadView() {
-    if (!m_readBegun)
-        return;
-    m_readBegun = false;
-    rollback();
+        m_imageCurrent = writeHeld();
 }
 
 LONG Store::checkAgain() {
@@ -82,11 +98,9 @@ void Store::close() {
 
 void Store::resetConnection() {
     m_connection.close();
-    ++m_generation;
-    m_readBegun = false;
     m_ownWriteOpen = false;
-    ++m_viewEpoch;
-    dropDeferredTouches();
+    m_image.unload();
+    m_imageCurrent = false;
 }
 
 LONG Store::open(const std::string& path) {
@@ -111,14 +125,7 @@ LONG Store::open(const std::string& path) {
 
 // Reads of a store that doesn't exist yet see an empty one, and create nothing.
 LONG Store::openMissing() {
-    int rc = m_connection.open(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    if (rc == SQLITE_OK)
-        rc = createSchema(m_connection.raw());
-    if (rc != SQLITE_OK) {
-        resetConnection();
-        m_mode = Mode::Closed;
-        return fail(ERROR_NOT_ENOUGH_MEMORY, "can't be opened (" + std::string(sqlite3_errstr(rc)) + ")");
-    }
+    m_image.loadEmpty();
     m_mode = Mode::Missing;
     return ERROR_SUCCESS;
 }
@@ -173,10 +180,6 @@ LONG Store::openConnection() {
         sqlite3_file_control(m_connection.raw(), "main", SQLITE_FCNTL_PERSIST_WAL, &keep);
         sqlite3_exec(m_connection.raw(), "PRAGMA journal_size_limit = 0", nullptr, nullptr, nullptr);
     }
-    // A save rewrites the whole account store in one transaction; with SQLite's default cache of 2 MB
-    // a large one spills pages to the log and reads them back again and again. The cache only grows
-    // as far as the database needs.
-    sqlite3_exec(m_connection.raw(), "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
     m_mode = Mode::Open;
     return ERROR_SUCCESS;
 }
@@ -228,27 +231,47 @@ LONG Store::createFile() {
                                 : fail(ERROR_CANTWRITE, "can't be created (its name is taken)");
 }
 
-// A read view of this process would make the write fail (or see a stale snapshot), so it ends first.
 LONG Store::beginImmediate() {
-    endReadView();
-    const LONG status = Query(m_connection, "BEGIN IMMEDIATE").run();
-    ++m_viewEpoch;
-    return status;
+    return Query(m_connection, "BEGIN IMMEDIATE").run();
 }
 
+// SQLite may have undone part of a failed transaction on its own, and what the image holds of it is
+// not in the file: both start over.
 void Store::rollback() {
     m_connection.execQuietly("ROLLBACK");
-    ++m_viewEpoch;
-    dropDeferredTouches();
+    if (m_image.touched())
+        m_image.unload();
 }
 
-// What the transaction deferred is written before it commits; a failure fails the commit.
+// The difference between what the transaction found and what it leaves is all that is written; the
+// step that takes it counts as one operation, so that the fault hooks reach it too.
 LONG Store::commitWrites() {
-    LONG status = writeDeferredTouches();
+    m_lastCommitRows = 0;
+    LONG status = countOperation();
+    if (status != ERROR_SUCCESS)
+        return statementFailed(status);
+    const Difference difference = m_image.takeDifference();
+    // A commit that writes many keys (the first save of a large store) would spill pages to the log
+    // and read them back again and again with SQLite's default cache of 2 MB; it gets a large one for
+    // the time it writes. Reads never need more: the image answers them.
+    constexpr std::size_t kManyKeys = 1000;
+    const bool large = difference.keys.size() > kManyKeys;
+    if (large)
+        m_connection.execQuietly("PRAGMA cache_size = -65536");
+    std::uint64_t rows = 0;
+    status = writeDifference(m_connection, difference, rows);
     if (status == ERROR_SUCCESS)
         status = Query(m_connection, "COMMIT").run();
-    ++m_viewEpoch;
-    return status;
+    if (large) {
+        m_connection.execQuietly("PRAGMA cache_size = -2000");
+        sqlite3_db_release_memory(m_connection.raw());
+    }
+    if (status != ERROR_SUCCESS) {
+        m_image.unload();
+        return status;
+    }
+    m_lastCommitRows = rows;
+    return ERROR_SUCCESS;
 }
 
 LONG Store::beginWrite(bool& own) {
@@ -257,8 +280,7 @@ LONG Store::beginWrite(bool& own) {
         return status;
     if (m_depth > 0 && m_transactionStatus != ERROR_SUCCESS)
         return m_transactionStatus;
-    // A doomed transaction takes no more writes: SQLite may already have rolled it back after the
-    // failure, and what came after would then be committed statement by statement.
+    // A doomed transaction takes no more writes: they would only be thrown away.
     if (m_depth > 0 && m_transactionFailure != ERROR_SUCCESS)
         return m_transactionFailure;
     if (m_mode == Mode::Missing) {
@@ -267,27 +289,45 @@ LONG Store::beginWrite(bool& own) {
     }
     if (!m_writable)
         return fail(ERROR_ACCESS_DENIED, "can't be written by this user; nothing was changed");
-    own = m_depth == 0;
-    if (!own && m_transactionBegun)
-        return ERROR_SUCCESS;
-    const LONG status = beginImmediate();
-    m_transactionBegun = !own && status == ERROR_SUCCESS;
-    m_ownWriteOpen = own && status == ERROR_SUCCESS;
-    return status;
+    const bool outside = m_depth == 0;
+    if (outside || !m_transactionBegun) {
+        if (const LONG status = beginImmediate())
+            return status;
+        m_transactionBegun = !outside;
+        m_ownWriteOpen = outside;
+        LONG status = syncImage();
+        if (status == ERROR_SUCCESS)
+            m_imageCurrent = true;
+        else if (outside) {
+            rollback();
+            m_ownWriteOpen = false;
+            return status;
+        } else {
+            return status;
+        }
+    }
+    if (const LONG status = countOperation()) {
+        statementFailed(status);
+        if (outside) {
+            rollback();
+            m_ownWriteOpen = false;
+        }
+        return status;
+    }
+    own = outside;
+    return ERROR_SUCCESS;
 }
 
 LONG Store::endWrite(bool own, LONG result) {
-    ++m_ownWrites;
     if (!own)
         return result;
-    m_ownWriteOpen = false;
-    if (result != ERROR_SUCCESS) {
-        rollback();
-        return result;
-    }
-    const LONG status = commitWrites();
+    LONG status = result;
+    if (status == ERROR_SUCCESS)
+        status = commitWrites();
     if (status != ERROR_SUCCESS)
         rollback();
+    m_ownWriteOpen = false;
+    m_imageCurrent = false; // the write ends a ReadScope's view: later reads see the latest commit
     return status;
 }
 
@@ -296,8 +336,6 @@ LONG Store::enterTransaction() {
         return m_transactionStatus;
     m_transactionFailure = ERROR_SUCCESS;
     m_transactionBegun = false;
-    forgetReplaced();
-    endReadView();
     LONG status = ready();
     // A store that doesn't exist yet is created by the first write inside, not by an empty scope.
     if (status == ERROR_SUCCESS && m_mode == Mode::Open) {
@@ -306,6 +344,9 @@ LONG Store::enterTransaction() {
         else
             status = beginImmediate();
         m_transactionBegun = status == ERROR_SUCCESS;
+        if (status == ERROR_SUCCESS)
+            status = syncImage();
+        m_imageCurrent = status == ERROR_SUCCESS;
     }
     m_transactionStatus = status;
     return status;
@@ -328,8 +369,7 @@ LONG Store::leaveTransaction(bool commit) {
             rollback();
     }
     m_transactionBegun = false;
-    forgetReplaced();
-    ++m_ownWrites;
+    m_imageCurrent = false;
     return result;
 }
 
@@ -356,12 +396,8 @@ LONG databaseFailure(int rc, const char* detail, bool writing) {
 
 // Inside a Transaction a failed statement dooms it, reads included: a read that failed may hide what
 // a later write relies on, such as an account store that was never deleted before it was rewritten.
-//
-// What caches hold of the view may no longer match the database (SQLite may have undone the
-// transaction on its own), so they start over.
 LONG statementFailed(LONG status) {
     Store::instance().noteFailedWrite(status);
-    Store::instance().forgetView();
     return status;
 }
 

@@ -6,8 +6,6 @@
 
 #include "app/AccessManagerApp.h"
 
-#include <QWidget>
-
 namespace {
 
 using vexor::test::DialogDriver;
@@ -58,7 +56,7 @@ class FullFlow : public ProgramTest {
     void ChangeGuestPassword(DialogDriver& d) {
         d.selectListRow(kList, 0);
         m_script.expectDialog(kSetPasswordIdd, [](DialogDriver& set) {
-            EXPECT_EQ(set.window()->windowTitle().toStdString(), "Kennwort festlegen für anna");
+            EXPECT_EQ(set.caption(), "Kennwort festlegen für anna");
             EXPECT_TRUE(set.isChecked(kNeedsPassword));
             set.typeText(kNewPassword, "neu");
             set.typeText(kConfirmation, "neu");

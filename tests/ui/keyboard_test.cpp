@@ -2,6 +2,8 @@
 // (the space bar on check boxes shows in the main dialog's protection switch).
 #include "tests/ui/test_dialog.h"
 
+#include <algorithm>
+
 namespace vexor::test {
 namespace {
 
@@ -97,7 +99,7 @@ TEST_F(KeyboardTest, EnterAndTheCloseBoxRunTheButtonWindowsRuns) {
         {"the close box with Cancel disabled", kKeysDialog, {IDCANCEL},
          [](TestDialog&, DialogDriver& d) {
              d.closeBox();
-             ASSERT_TRUE(d.window()->isVisible());
+             ASSERT_TRUE(d.isOpen());
              d.click(IDOK);
          },
          IDOK},
@@ -120,7 +122,7 @@ TEST_F(KeyboardTest, MnemonicsClickButtonsToggleCheckBoxesAndFocusTheControlAfte
     TestDialog dialog(kKeysDialog);
     run(dialog, [&](DialogDriver& d) {
         ASSERT_EQ(d.focusedId(), IDOK);
-        d.key(Qt::Key_M); // a plain letter is a mnemonic while a button has the focus
+        d.type("m"); // a plain letter is a mnemonic while a button has the focus
         EXPECT_TRUE(d.isChecked(kRememberCheck));
         EXPECT_EQ(d.focusedId(), kRememberCheck);
         EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, kRememberCheck}));

@@ -1,15 +1,13 @@
-// The Windows side of ModalScript. A computer-based-training hook sees every dialog box as it is
-// activated (the program's dialogs and the system's message boxes alike) and posts it to a window of
-// the script's own; the modal loop that is running hands that message on, and the script acts from
-// inside the loop, as a user would once the window is up.
+// The Windows side of ModalScript. A hook sees every dialog box as it is shown (the program's dialogs
+// and the system's message boxes alike; the dialog manager shows a modal dialog once its queue is
+// first empty) and posts it to a window of the script's own; the modal loop hands that message on,
+// and the script acts from inside the loop, as a user would once the window is up.
 #include "tests/support/modal_script.h"
 
 #include "platform/ui/dialog_controls.h"
 #include "platform/ui/win32/text.h"
 
 #include <gtest/gtest.h>
-
-#include <set>
 
 namespace vexor::test {
 
@@ -20,7 +18,6 @@ constexpr UINT kMessageBoxText = 0xFFFF; // the id of a message box's text, on W
 ModalScript* g_script = nullptr;
 HHOOK g_hook = nullptr;
 HWND g_mailbox = nullptr;
-std::set<HWND> g_announced; // a dialog is announced when it comes up, not each time it is activated again
 
 bool isDialogBox(HWND window) {
     wchar_t name[16] = {};
@@ -29,11 +26,9 @@ bool isDialogBox(HWND window) {
 }
 
 LRESULT CALLBACK watch(int code, WPARAM wParam, LPARAM lParam) {
-    auto window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && isDialogBox(window) && g_announced.insert(window).second)
-        PostMessageW(g_mailbox, kAnnounce, wParam, 0);
-    else if (code == HCBT_DESTROYWND)
-        g_announced.erase(window);
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam && isDialogBox(call->hwnd))
+        PostMessageW(g_mailbox, kAnnounce, reinterpret_cast<WPARAM>(call->hwnd), 0);
     return CallNextHookEx(g_hook, code, wParam, lParam);
 }
 
@@ -81,7 +76,7 @@ ModalScript::ModalScript() {
     }();
     g_mailbox = CreateWindowW(reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(mailboxClass)), L"", 0, 0, 0, 0, 0,
                               HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
-    g_hook = SetWindowsHookExW(WH_CBT, watch, nullptr, GetCurrentThreadId());
+    g_hook = SetWindowsHookExW(WH_CALLWNDPROCRET, watch, nullptr, GetCurrentThreadId());
     g_script = this;
 }
 
@@ -89,7 +84,6 @@ ModalScript::~ModalScript() {
     g_script = nullptr;
     UnhookWindowsHookEx(g_hook);
     DestroyWindow(g_mailbox);
-    g_announced.clear();
     reportUnmet();
 }
 

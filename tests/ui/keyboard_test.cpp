@@ -3,6 +3,7 @@
 #include "tests/ui/test_dialog.h"
 
 #include <algorithm>
+#include <ranges>
 
 namespace vexor::test {
 namespace {
@@ -113,8 +114,12 @@ TEST_F(KeyboardTest, EnterAndTheCloseBoxRunTheButtonWindowsRuns) {
             return TRUE;
         };
         EXPECT_EQ(run(dialog, [&](DialogDriver& d) { c.act(dialog, d); }), c.result);
-        ASSERT_FALSE(dialog.commands.empty());
-        EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, static_cast<int>(c.result)}));
+        // Windows' edits also tell of losing the focus (EN_KILLFOCUS) as the dialog closes, after the
+        // click; the Qt backend sends no focus notifications, which the program doesn't ask for.
+        const auto clicks = dialog.commands | std::views::reverse;
+        const auto click = std::ranges::find(clicks, UINT{BN_CLICKED}, &Command::code);
+        ASSERT_NE(click, clicks.end());
+        EXPECT_EQ(click->id, static_cast<int>(c.result));
     }
 }
 
@@ -138,6 +143,12 @@ TEST_F(KeyboardTest, MnemonicsClickButtonsToggleCheckBoxesAndFocusTheControlAfte
         EXPECT_EQ(d.focusedId(), kRememberCheck);
         EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, kRememberCheck}));
         d.alt(u'\u00FC'); // "&Übrig:" labels the password edit
+        if (runsOnWine()) {
+            // Wine's dialog manager ignores case only for ASCII letters; Windows and the Qt backend
+            // for every letter.
+            EXPECT_EQ(d.focusedId(), kRememberCheck);
+            d.alt(u'\u00DC');
+        }
         EXPECT_EQ(d.focusedId(), kPasswordEdit);
     });
 }

@@ -141,6 +141,16 @@ class TestDialog : public CDialog {
     }
 };
 
+// Wine, where the system's dialog manager is Wine's rather than Windows' own.
+inline bool runsOnWine() {
+#ifdef _WIN32
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+#else
+    return false;
+#endif
+}
+
 // Every test of the layer lays its dialogs out from the test templates and answers them by script.
 class LayerTest : public ::testing::Test {
   protected:

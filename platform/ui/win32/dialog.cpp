@@ -119,6 +119,10 @@ class Win32Dialog final : public DialogControls {
             const DefaultAction fallback([&] { return wantsDefault = true, LRESULT{0}; });
             return owner().OnWndMsg(message, wParam, lParam, &result) && !wantsDefault;
         }
+        case WM_CLOSE:
+            // The close box does nothing while the Cancel button is disabled, as the Qt backend
+            // has it; Wine's dialog manager would cancel all the same.
+            return !closeBoxCancels();
         case WM_QUERYDRAGICON: // one of the messages whose answer a dialog procedure returns itself
             return owner().OnWndMsg(message, wParam, lParam, &result) ? result : 0;
         case WM_DESTROY:

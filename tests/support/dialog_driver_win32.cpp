@@ -30,37 +30,24 @@ void pump(HWND dialog) {
     }
 }
 
-// Posted messages carry no key state; the dialog manager asks GetKeyState (Shift+Tab), so the
-// modifiers are held in the thread's key state while the keys are handled.
-class HeldModifiers {
-  public:
-    explicit HeldModifiers(DriverModifiers modifiers) {
-        GetKeyboardState(m_saved);
-        BYTE state[256];
-        GetKeyboardState(state);
-        for (auto [flag, vk] : {std::pair{kShift, VK_SHIFT}, {kControl, VK_CONTROL}, {kAlt, VK_MENU}})
-            if (modifiers & flag)
-                state[vk] = 0x80;
-        SetKeyboardState(state);
-    }
-    ~HeldModifiers() { SetKeyboardState(m_saved); }
-
-  private:
-    BYTE m_saved[256];
-};
-
-LPARAM keyData(UINT vk, bool alt, bool release) {
-    LPARAM data = 1 | static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC) << 16);
-    if (alt)
-        data |= 1 << 29;
-    if (release)
-        data |= static_cast<LPARAM>(0xC0000000u);
-    return data;
-}
-
-HWND focusOr(HWND window) {
-    HWND focus = GetFocus();
-    return focus ? focus : window;
+// Posts a key's messages to the focus and hands them on. Posted messages carry no key state, and the
+// dialog manager asks GetKeyState (Shift+Tab), so the modifiers are held in the thread's key state
+// meanwhile. Alt makes them system keys (mnemonics).
+void post(HWND dialog, UINT down, UINT up, WPARAM key, DriverModifiers modifiers) {
+    BYTE saved[256], held[256];
+    GetKeyboardState(saved);
+    GetKeyboardState(held);
+    for (auto [flag, vk] : {std::pair{kShift, VK_SHIFT}, {kControl, VK_CONTROL}, {kAlt, VK_MENU}})
+        held[vk] = (modifiers & flag) ? 0x80 : held[vk];
+    SetKeyboardState(held);
+    const LPARAM data = 1 | static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC) << 16) |
+                        ((modifiers & kAlt) ? 1 << 29 : 0);
+    HWND focus = GetFocus() ? GetFocus() : dialog;
+    PostMessageW(focus, down, key, data);
+    if (up)
+        PostMessageW(focus, up, key, data | static_cast<LPARAM>(0xC0000000u));
+    pump(dialog);
+    SetKeyboardState(saved);
 }
 
 // A press at one point and a release at another, in the window's client coordinates, with the
@@ -90,14 +77,17 @@ POINT clientCentre(HWND window) {
 }
 
 // The edit part of an edit control or of a combo box.
-HWND editPartOf(HWND control) {
-    COMBOBOXINFO info{};
+bool comboInfo(HWND combo, COMBOBOXINFO& info) {
+    info = {};
     info.cbSize = sizeof(info);
-    if (GetComboBoxInfo(control, &info))
-        return info.hwndItem;
+    return combo && GetComboBoxInfo(combo, &info);
+}
+
+HWND editPartOf(HWND control) {
+    COMBOBOXINFO info;
     wchar_t name[16] = {};
     GetClassNameW(control, name, 16);
-    return lstrcmpiW(name, L"Edit") == 0 ? control : nullptr;
+    return comboInfo(control, info) ? info.hwndItem : lstrcmpiW(name, L"Edit") == 0 ? control : nullptr;
 }
 } // namespace
 
@@ -124,20 +114,17 @@ void DialogDriver::pressAndReleaseOutside(int id) {
 
 void DialogDriver::pickComboItem(int id, std::string_view itemText) {
     HWND combo = control(id);
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof(info);
-    if (!combo || !GetComboBoxInfo(combo, &info)) {
+    COMBOBOXINFO info;
+    if (!comboInfo(combo, info)) {
         ADD_FAILURE() << "Control " << id << " is no combo box";
         return;
     }
-    // Exactly the text, case and all (CB_FINDSTRINGEXACT would ignore case).
+    // The item with exactly the text, case and all: CB_FINDSTRINGEXACT ignores case.
     const std::wstring wanted = widen(itemText, CP_ACP);
     int row = -1;
-    const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count && row < 0; ++i) {
-        std::wstring item(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
-        item.resize(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
-        if (item == wanted)
+    for (int i = 0; row < 0 && i < static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0)); ++i) {
+        wchar_t item[256] = {};
+        if (SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item)) >= 0 && wanted == item)
             row = i;
     }
     if (row < 0) {
@@ -174,12 +161,8 @@ void DialogDriver::closeBox() {
 }
 
 void DialogDriver::key(DriverKey key, DriverModifiers modifiers) {
-    const HeldModifiers held(modifiers);
     const bool alt = modifiers & kAlt;
-    HWND target = focusOr(m_window);
-    PostMessageW(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, keyData(key, alt, false));
-    PostMessageW(target, alt ? WM_SYSKEYUP : WM_KEYUP, key, keyData(key, alt, true));
-    pump(m_window);
+    post(m_window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, alt ? WM_SYSKEYUP : WM_KEYUP, key, modifiers);
 }
 
 void DialogDriver::tab() { key(VK_TAB); }
@@ -189,18 +172,12 @@ void DialogDriver::escape() { key(VK_ESCAPE); }
 void DialogDriver::space() { key(VK_SPACE); }
 
 // The character Alt with a letter gives, as the dialog manager sees it.
-void DialogDriver::alt(char16_t letter) {
-    const HeldModifiers held(kAlt);
-    PostMessageW(focusOr(m_window), WM_SYSCHAR, letter, keyData(0, true, false));
-    pump(m_window);
-}
+void DialogDriver::alt(char16_t letter) { post(m_window, WM_SYSCHAR, 0, letter, kAlt); }
 
 // What the keyboard layout makes of the keys: characters, one UTF-16 unit each.
 void DialogDriver::type(std::string_view text) {
-    for (wchar_t c : widen(text, CP_ACP)) {
-        PostMessageW(focusOr(m_window), WM_CHAR, c, 1);
-        pump(m_window);
-    }
+    for (wchar_t c : widen(text, CP_ACP))
+        post(m_window, WM_CHAR, 0, c, kNoModifier);
 }
 
 void DialogDriver::focusControl(int id) {
@@ -235,22 +212,13 @@ std::string DialogDriver::caption() const { return narrow(windowText(m_window), 
 
 std::string DialogDriver::text(int id) const { return narrow(windowText(control(id)), CP_ACP); }
 
-bool DialogDriver::isEnabled(int id) const {
-    HWND target = control(id);
-    return target && IsWindowEnabled(target);
-}
+bool DialogDriver::isEnabled(int id) const { return IsWindowEnabled(control(id)) != FALSE; }
 
-bool DialogDriver::isVisible(int id) const {
-    HWND target = control(id);
-    return target && IsWindowVisible(target);
-}
+bool DialogDriver::isVisible(int id) const { return IsWindowVisible(control(id)) != FALSE; }
 
 bool DialogDriver::isOpen() const { return IsWindowVisible(m_window) != FALSE; }
 
-bool DialogDriver::isChecked(int id) const {
-    HWND target = control(id);
-    return target && SendMessageW(target, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool DialogDriver::isChecked(int id) const { return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 // The dialog's control that has the focus or holds it (the edit inside a combo box).
 int DialogDriver::focusedId() const {

@@ -120,7 +120,7 @@ void DialogDriver::pickComboItem(int id, std::string_view itemText) {
         return;
     }
     // The item with exactly the text, case and all: CB_FINDSTRINGEXACT ignores case.
-    const std::wstring wanted = widen(itemText, CP_ACP);
+    const std::wstring wanted = widen(itemText);
     int row = -1;
     for (int i = 0; row < 0 && i < static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0)); ++i) {
         wchar_t item[256] = {};
@@ -176,7 +176,7 @@ void DialogDriver::alt(char16_t letter) { post(m_window, WM_SYSCHAR, 0, letter, 
 
 // What the keyboard layout makes of the keys: characters, one UTF-16 unit each.
 void DialogDriver::type(std::string_view text) {
-    for (wchar_t c : widen(text, CP_ACP))
+    for (wchar_t c : widen(text))
         post(m_window, WM_CHAR, 0, c, kNoModifier);
 }
 
@@ -208,9 +208,9 @@ void DialogDriver::replaceText(int id, std::string_view text) {
     type(text);
 }
 
-std::string DialogDriver::caption() const { return narrow(windowText(m_window), CP_ACP); }
+std::string DialogDriver::caption() const { return narrow(windowText(m_window)); }
 
-std::string DialogDriver::text(int id) const { return narrow(windowText(control(id)), CP_ACP); }
+std::string DialogDriver::text(int id) const { return narrow(windowText(control(id))); }
 
 bool DialogDriver::isEnabled(int id) const { return IsWindowEnabled(control(id)) != FALSE; }
 

@@ -58,8 +58,8 @@ class ModalWatch {
         ui::DialogControls* dialog = ui::DialogControls::fromHandle(window);
         HWND text = GetDlgItem(window, kMessageBoxText);
         g_script->onModal({dialog != nullptr, window, dialog ? dialog->dialogTemplate().id : 0,
-                           ui::win32::narrow(ui::win32::windowText(window), CP_ACP),
-                           dialog ? std::string() : ui::win32::narrow(ui::win32::windowText(text), CP_ACP),
+                           ui::win32::narrow(ui::win32::windowText(window)),
+                           dialog ? std::string() : ui::win32::narrow(ui::win32::windowText(text)),
                            dialog ? 0 : messageBoxType(window), [window] { return IsWindowVisible(window) != FALSE; },
                            [window] { EndDialog(window, IDCANCEL); }});
         return 0;

@@ -6,7 +6,7 @@
 using namespace vexor::ui::win32;
 
 int CComboBox::AddString(LPCSTR lpszString) {
-    const std::wstring text = widen(lpszString ? lpszString : "", CP_ACP);
+    const std::wstring text = widen(lpszString ? lpszString : "");
     return m_hWnd ? static_cast<int>(SendMessageW(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())))
                   : CB_ERR;
 }
@@ -26,7 +26,7 @@ std::string CComboBox::GetLBText(int nIndex) const {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         SendMessageW(m_hWnd, CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(text.data()))));
-    return narrow(text, CP_ACP);
+    return narrow(text);
 }
 
 void CComboBox::ShowDropDown(BOOL bShowIt) {

@@ -71,7 +71,7 @@ class Win32Dialog final : public DialogControls {
         return !(GetWindowLongW(control.hWnd, GWL_STYLE) & WS_VISIBLE);
     }
     std::string textOf(const ControlRecord& control) const override {
-        return narrow(windowText(control.hWnd), CP_UTF8);
+        return narrow(windowText(control.hWnd));
     }
     char32_t toUpper(char32_t c) const override {
         if (c > 0xFFFF)

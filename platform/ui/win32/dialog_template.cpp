@@ -13,7 +13,7 @@ class TemplateWriter {
         word(static_cast<WORD>(value >> 16));
     }
     void text(const char* utf8) {
-        for (wchar_t c : widen(utf8 ? utf8 : "", CP_UTF8))
+        for (wchar_t c : widen(utf8 ? utf8 : ""))
             word(static_cast<WORD>(c));
         word(0);
     }

@@ -19,7 +19,7 @@ bool getColumn(HWND hWnd, int nCol, LVCOLUMNW& column) {
 
 // A negative width leaves the column's width to the control.
 int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int nWidth) {
-    std::wstring heading = widen(lpszColumnHeading ? lpszColumnHeading : "", CP_ACP);
+    std::wstring heading = widen(lpszColumnHeading ? lpszColumnHeading : "");
     LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_TEXT | (nWidth >= 0 ? LVCF_WIDTH : 0);
     column.fmt = nFormat;
@@ -46,7 +46,7 @@ std::string CListCtrl::GetColumnHeading(int nCol) const {
     column.mask = LVCF_TEXT;
     column.pszText = buffer;
     column.cchTextMax = static_cast<int>(std::size(buffer));
-    return getColumn(m_hWnd, nCol, column) ? narrow(buffer, CP_ACP) : std::string();
+    return getColumn(m_hWnd, nCol, column) ? narrow(buffer) : std::string();
 }
 
 int CListCtrl::GetColumnFormat(int nCol) const {
@@ -63,7 +63,7 @@ DWORD CListCtrl::SetExtendedStyle(DWORD dwNewStyle) {
 DWORD CListCtrl::GetExtendedStyle() const { return static_cast<DWORD>(send(m_hWnd, LVM_GETEXTENDEDLISTVIEWSTYLE)); }
 
 int CListCtrl::InsertItem(int nItem, LPCSTR lpszItem) {
-    std::wstring text = widen(lpszItem ? lpszItem : "", CP_ACP);
+    std::wstring text = widen(lpszItem ? lpszItem : "");
     LVITEMW item{};
     item.mask = LVIF_TEXT;
     item.iItem = nItem;
@@ -75,7 +75,7 @@ int CListCtrl::InsertItem(int nItem, LPCSTR lpszItem) {
 int CListCtrl::FindItem(LVFINDINFO* pFindInfo, int nStart) const {
     if (!m_hWnd || !pFindInfo || pFindInfo->flags != LVFI_STRING || !pFindInfo->psz)
         return -1;
-    const std::wstring text = widen(pFindInfo->psz, CP_ACP);
+    const std::wstring text = widen(pFindInfo->psz);
     LVFINDINFOW find{};
     find.flags = LVFI_STRING;
     find.psz = text.c_str();
@@ -85,7 +85,7 @@ int CListCtrl::FindItem(LVFINDINFO* pFindInfo, int nStart) const {
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR lpszText) {
     if (nItem < 0 || nItem >= GetItemCount())
         return FALSE;
-    std::wstring text = widen(lpszText ? lpszText : "", CP_ACP);
+    std::wstring text = widen(lpszText ? lpszText : "");
     LVITEMW item{};
     item.iSubItem = nSubItem;
     item.pszText = text.data();
@@ -105,7 +105,7 @@ std::string CListCtrl::GetItemText(int nItem, int nSubItem) const {
         const auto length = static_cast<std::size_t>(
             send(m_hWnd, LVM_GETITEMTEXTW, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
         if (length + 1 < size)
-            return narrow(std::wstring_view(buffer.data(), length), CP_ACP);
+            return narrow(std::wstring_view(buffer.data(), length));
     }
 }
 

@@ -31,6 +31,8 @@ std::string narrow(std::wstring_view text, UINT codePage) {
     return result;
 }
 
+std::string typedText(std::wstring_view text) { return narrow(widen(narrow(text, CP_ACP), CP_ACP)); }
+
 bool representable(std::wstring_view text) {
     if (text.empty())
         return true;

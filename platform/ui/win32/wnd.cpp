@@ -1,5 +1,5 @@
 // CWnd and the small controls over their Windows windows: window messages, with the program's text
-// converted at this boundary (see text.h).
+// converted at this boundary (see text.h): UTF-8 in, and typed text out as the A functions give it.
 #include "platform/ui/afx.h"
 
 #include "platform/ui/dialog_controls.h"
@@ -26,10 +26,10 @@ CWnd* objectOf(HWND hWnd) {
 
 void CWnd::SetWindowText(LPCSTR lpszString) {
     if (m_hWnd)
-        SetWindowTextW(m_hWnd, widen(lpszString ? lpszString : "", CP_ACP).c_str());
+        SetWindowTextW(m_hWnd, widen(lpszString ? lpszString : "").c_str());
 }
 
-std::string CWnd::GetWindowText() const { return narrow(windowText(m_hWnd), CP_ACP); }
+std::string CWnd::GetWindowText() const { return typedText(windowText(m_hWnd)); }
 
 int CWnd::GetWindowTextLength() const { return static_cast<int>(GetWindowText().size()); }
 
@@ -76,8 +76,8 @@ void CWnd::Invalidate(BOOL bErase) {
 }
 
 int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType) {
-    return MessageBoxW(m_hWnd, widen(lpszText ? lpszText : "", CP_ACP).c_str(),
-                       lpszCaption ? widen(lpszCaption, CP_ACP).c_str() : nullptr, nType);
+    return MessageBoxW(m_hWnd, widen(lpszText ? lpszText : "").c_str(),
+                       lpszCaption ? widen(lpszCaption).c_str() : nullptr, nType);
 }
 
 // ---- Buttons, edits, statics, trees -----------------------------------------------------------------

@@ -64,7 +64,7 @@ void CAccessManagerApp::ReportUnusableStore(const std::string& strReason) const 
     const std::string strText = "Die Registrierungsdatenbank kann nicht gelesen werden:\n" +
                                 vexor::registry::storePath() + "\n\n" + strReason +
                                 "\n\nDas Programm wird beendet, ohne etwas zu verändern.";
-    MessageBoxA(nullptr, strText.c_str(), kStoreDamagedCaption, MB_OK | MB_ICONHAND);
+    CWnd().MessageBox(strText.c_str(), kStoreDamagedCaption, MB_OK | MB_ICONHAND); // no window owns it
 }
 
 CAccessManagerApp::Presence CAccessManagerApp::PresenceOf(BOOL bFound) {
@@ -92,7 +92,7 @@ void CAccessManagerApp::RunLogin() {
 // However the warning is closed, the reset follows. Both trees go in one write, so that a crash
 // can't leave the settings without the store or the other way round.
 void CAccessManagerApp::ResetStore() {
-    MessageBoxA(nullptr, kResetWarning, kResetCaption, MB_OK | MB_ICONHAND);
+    CWnd().MessageBox(kResetWarning, kResetCaption, MB_OK | MB_ICONHAND); // no window owns it
     vexor::registry::Transaction transaction;
     DeleteRegTree(HKEY_CLASSES_ROOT, ClsidKey, AccountStoreKeyName);
     DeleteRegTree(HKEY_CLASSES_ROOT, ClsidKey, SettingsKeyName);

@@ -1,6 +1,7 @@
-// Loading an entry of the program's string table. On Windows user32's LoadStringA over the .rc's
-// STRINGTABLE; elsewhere the same call over the table the program hands over at start-up. Both are
-// built from one list of entries, so the two platforms can't disagree on a text.
+// Loading an entry of the program's string table. On Windows the .rc's STRINGTABLE, read with
+// LoadStringW and handed on as UTF-8 (store/TextResources.cpp); elsewhere LoadStringA over the table
+// the program hands over at start-up. Both are built from one list of entries, so the two platforms
+// can't disagree on a text.
 #pragma once
 
 #include "platform/win32/types.h"

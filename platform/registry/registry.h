@@ -7,6 +7,18 @@
 
 #ifdef _WIN32
 #include <shlwapi.h>
+
+// The program's text is UTF-8; these names reach the system's registry through the conversion in
+// win32/text.h rather than straight through the A functions, which would take it for ANSI text.
+#include "platform/registry/win32/calls.h"
+#define RegOpenKeyExA vexor::registry::win32::openKey
+#define RegCreateKeyExA vexor::registry::win32::createKey
+#define RegQueryValueExA vexor::registry::win32::queryValue
+#define RegSetValueExA vexor::registry::win32::setValue
+#define RegDeleteValueA vexor::registry::win32::deleteValue
+#define RegEnumKeyExA vexor::registry::win32::enumKey
+#define RegEnumValueA vexor::registry::win32::enumValue
+#define SHDeleteKeyA vexor::registry::win32::deleteTree
 #else
 
 // The calls, their constants and their C linkage are the shared library's public interface, the one

@@ -28,6 +28,7 @@
 
 namespace vexor::registry {
 
+#ifndef _WIN32
 // The folder of the machine-wide store. It exists once the program is installed as a package, and
 // then every user of the machine shares the store in it, as every user on Windows shares HKCR.
 inline constexpr const char* kMachineStoreFolder = "/var/lib/vexor";
@@ -41,8 +42,10 @@ struct StoreLocation {
     Rule rule;
 };
 StoreLocation locateStore(const std::string& machineFolder);
+#endif
 
-// The path of locateStore(kMachineStoreFolder). Read when the store is first opened.
+// The path of locateStore(kMachineStoreFolder), read when the store is first opened; on Windows the
+// hive the program's keys live in.
 std::string storePath();
 
 // Opens (or re-checks) the store. ERROR_SUCCESS when the file is a store or does not exist yet (it is
@@ -102,6 +105,7 @@ bool sameKeyName(const std::string& a, const std::string& b);
 // TRUE when the name can be one key of a path: not empty, no "\", at most 255 characters.
 bool isKeyName(const std::string& name);
 
+#ifndef _WIN32
 // Marks root\path (which must exist) as refusing full access, as a key owned by another account would:
 // opening it with KEY_ALL_ACCESS then fails with ERROR_ACCESS_DENIED.
 LONG setFullAccessDenied(HKEY root, const std::string& path, bool denied);
@@ -111,5 +115,6 @@ LONG setFullAccessDenied(HKEY root, const std::string& path, bool denied);
 // database (entries with a regular uid and a login shell); tests put their own list here.
 using AccountSource = std::function<std::vector<std::string>()>;
 void setAccountSource(AccountSource source);
+#endif
 
 } // namespace vexor::registry

@@ -4,7 +4,11 @@
 #pragma once
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX // std::min and std::max, not the macros
+#endif
 #include <windows.h>
+#include <commctrl.h> // list and tree view styles
 #else
 
 #include <cstddef>
@@ -98,6 +102,7 @@ using LPRECT = RECT*;
 #define ERROR_REGISTRY_CORRUPT 1015L
 #define ERROR_KEY_DELETED 1018L
 #define ERROR_BUSY 170L
+#define ERROR_NO_UNICODE_TRANSLATION 1113L
 
 // Dialog results and message boxes
 #define IDOK 1

@@ -41,23 +41,24 @@ TEST_F(AddUser, APickedNameWithoutPasswordBecomesAGuest) {
               ExportOf({kAdminReg, AccountReg("Bob", 0, "Gast", ""), AccountReg("jörg", 0, "Gast", "")}, kSettingsOnReg));
 }
 
+// Umlauts and ß go from the keys to the store unchanged, in the name and in the password.
 TEST_F(AddUser, ATypedNameWithPasswordNeedsTwoEqualTexts) {
     RunAdd([](DialogDriver& d) {
         d.typeText(kName, "Müller");
         EXPECT_TRUE(d.isEnabled(IDOK));
         d.click(kNeedsPassword);
         EXPECT_FALSE(d.isEnabled(IDOK));
-        d.typeText(kPassword, "Kennwort");
-        d.typeText(kRepetition, "kennwort"); // which texts agree is EntryRules' to test
+        d.typeText(kPassword, "Schlüßel");
+        d.typeText(kRepetition, "schlüßel"); // which texts agree is EntryRules' to test
         EXPECT_FALSE(d.isEnabled(IDOK));
-        d.replaceText(kRepetition, "Kennwort");
+        d.replaceText(kRepetition, "Schlüßel");
         EXPECT_TRUE(d.isEnabled(IDOK));
         d.replaceText(kName, "");
         EXPECT_FALSE(d.isEnabled(IDOK));
         d.typeText(kName, "Müller");
         d.click(IDOK);
     });
-    EXPECT_NE(ExportClsid().find(AccountReg("Müller", 1, "Gast", "Kennwort")), std::string::npos);
+    EXPECT_NE(ExportClsid().find(AccountReg("Müller", 1, "Gast", "Schlüßel")), std::string::npos);
 }
 
 TEST_F(AddUser, UncheckingKeepsTheTypedPasswordButNeedsNone) {

@@ -1,7 +1,5 @@
 #include "tests/program/ProgramFixture.h"
 
-#include <QWidget>
-
 namespace {
 
 using vexor::test::DialogDriver;
@@ -31,7 +29,7 @@ class SetPassword : public ProgramTest {
 // List order is the reverse of the store's: row 0 "Administrator", row 1 "50%s".
 TEST_F(SetPassword, TheAdministratorsPasswordCanBeChanged) {
     RunPassword(0, [](DialogDriver& d) {
-        EXPECT_EQ(d.window()->windowTitle().toStdString(), "Kennwort festlegen für Administrator");
+        EXPECT_EQ(d.caption(), "Kennwort festlegen für Administrator");
         EXPECT_TRUE(d.isChecked(kNeedsPassword));
         EXPECT_TRUE(d.isEnabled(kNewPassword));
         EXPECT_FALSE(d.isEnabled(IDOK));
@@ -44,7 +42,7 @@ TEST_F(SetPassword, TheAdministratorsPasswordCanBeChanged) {
 
 TEST_F(SetPassword, AnAccountWithoutPasswordGetsAnEmptyOneAtOnce) {
     RunPassword(1, [](DialogDriver& d) {
-        EXPECT_EQ(d.window()->windowTitle().toStdString(), "Kennwort festlegen für 50%s");
+        EXPECT_EQ(d.caption(), "Kennwort festlegen für 50%s");
         EXPECT_FALSE(d.isChecked(kNeedsPassword));
         EXPECT_FALSE(d.isEnabled(kNewPassword));
         EXPECT_TRUE(d.isEnabled(IDOK));
@@ -67,7 +65,7 @@ TEST_F(SetPassword, CheckingTheBoxAsksForTwoEqualPasswords) {
 TEST_F(SetPassword, WithoutASelectionNoRowChangesButTheListIsSaved) {
     Import("[HKEY_CLASSES_ROOT\\CLSID\\{4F1A6B2E-93C7-4E58-A0D4-7B2C5E9F1163}\\50%s]\n\"Extra\"=\"weg\"\n");
     RunPassword(-1, [](DialogDriver& d) {
-        EXPECT_EQ(d.window()->windowTitle().toStdString(), "Kennwort festlegen für ");
+        EXPECT_EQ(d.caption(), "Kennwort festlegen für ");
         d.click(IDOK);
     });
     EXPECT_EQ(ExportClsid(),

@@ -1,21 +1,29 @@
-// Answers the modal windows a test's code opens, in the order the test expects them, through the
-// dialog layer's modal hook: no waiting, no timers. A window nobody expected, or one that is still
-// open after its actions, is a test failure and is closed, so a test fails instead of hanging.
+// Answers the modal windows a test's code opens, in the order the test expects them, from inside
+// their own loops: no waiting, no timers. A window nobody expected, or one that is still open after
+// its actions, is a test failure and is closed, so a test fails instead of hanging. The backend's
+// part (how a modal window is seen, how a message box is answered) is in modal_script_qt.cpp and
+// modal_script_win32.cpp.
 #pragma once
 
-#include "platform/win32/types.h"
+#include "tests/support/dialog_driver.h"
 
 #include <deque>
 #include <functional>
 #include <string>
 
-namespace vexor::ui::qt {
-struct ModalInfo;
-}
-
 namespace vexor::test {
 
-class DialogDriver;
+// A modal window as it comes up.
+struct ModalWindow {
+    bool isDialog;
+    DriverWindow window;
+    int templateId;      // dialogs; 0 for message boxes
+    std::string caption; // as the program wrote it
+    std::string text;    // the message box's text; "" for dialogs
+    UINT type;           // the message box's type; 0 for dialogs
+    std::function<bool()> isOpen;
+    std::function<void()> abort; // ends it as cancelling would, without any user input
+};
 
 class ModalScript {
   public:
@@ -46,6 +54,8 @@ class ModalScript {
     bool allMet() const { return m_expected.empty(); }
 
   private:
+    friend class ModalWatch; // the backend's watch, where it needs one of its own
+
     struct Expected {
         bool isDialog;
         int templateId;
@@ -55,8 +65,9 @@ class ModalScript {
         MessageBoxExpectation answer;
     };
 
-    void onModal(const ui::qt::ModalInfo& info);
-    void answerMessageBox(const ui::qt::ModalInfo& info, const Expected& expected);
+    void onModal(const ModalWindow& modal);
+    void answerMessageBox(const ModalWindow& modal, const Expected& expected);
+    void reportUnmet() const;
 
     std::deque<Expected> m_expected;
 };

@@ -2,6 +2,9 @@
 // (the space bar on check boxes shows in the main dialog's protection switch).
 #include "tests/ui/test_dialog.h"
 
+#include <algorithm>
+#include <ranges>
+
 namespace vexor::test {
 namespace {
 
@@ -97,7 +100,7 @@ TEST_F(KeyboardTest, EnterAndTheCloseBoxRunTheButtonWindowsRuns) {
         {"the close box with Cancel disabled", kKeysDialog, {IDCANCEL},
          [](TestDialog&, DialogDriver& d) {
              d.closeBox();
-             ASSERT_TRUE(d.window()->isVisible());
+             ASSERT_TRUE(d.isOpen());
              d.click(IDOK);
          },
          IDOK},
@@ -111,8 +114,12 @@ TEST_F(KeyboardTest, EnterAndTheCloseBoxRunTheButtonWindowsRuns) {
             return TRUE;
         };
         EXPECT_EQ(run(dialog, [&](DialogDriver& d) { c.act(dialog, d); }), c.result);
-        ASSERT_FALSE(dialog.commands.empty());
-        EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, static_cast<int>(c.result)}));
+        // Windows' edits also tell of losing the focus (EN_KILLFOCUS) as the dialog closes, after the
+        // click; the Qt backend sends no focus notifications, which the program doesn't ask for.
+        const auto clicks = dialog.commands | std::views::reverse;
+        const auto click = std::ranges::find(clicks, UINT{BN_CLICKED}, &Command::code);
+        ASSERT_NE(click, clicks.end());
+        EXPECT_EQ(click->id, static_cast<int>(c.result));
     }
 }
 
@@ -120,7 +127,7 @@ TEST_F(KeyboardTest, MnemonicsClickButtonsToggleCheckBoxesAndFocusTheControlAfte
     TestDialog dialog(kKeysDialog);
     run(dialog, [&](DialogDriver& d) {
         ASSERT_EQ(d.focusedId(), IDOK);
-        d.key(Qt::Key_M); // a plain letter is a mnemonic while a button has the focus
+        d.type("m"); // a plain letter is a mnemonic while a button has the focus
         EXPECT_TRUE(d.isChecked(kRememberCheck));
         EXPECT_EQ(d.focusedId(), kRememberCheck);
         EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, kRememberCheck}));
@@ -136,6 +143,12 @@ TEST_F(KeyboardTest, MnemonicsClickButtonsToggleCheckBoxesAndFocusTheControlAfte
         EXPECT_EQ(d.focusedId(), kRememberCheck);
         EXPECT_EQ(dialog.commands.back(), (Command{BN_CLICKED, kRememberCheck}));
         d.alt(u'\u00FC'); // "&Übrig:" labels the password edit
+        if (runsOnWine()) {
+            // Wine's dialog manager ignores case only for ASCII letters; Windows and the Qt backend
+            // for every letter.
+            EXPECT_EQ(d.focusedId(), kRememberCheck);
+            d.alt(u'\u00DC');
+        }
         EXPECT_EQ(d.focusedId(), kPasswordEdit);
     });
 }

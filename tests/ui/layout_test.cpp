@@ -3,6 +3,7 @@
 // accessibility interface: the name of each control, and which controls a dialog offers at all.
 #include "platform/ui/qt/dialog_window.h"
 #include "platform/ui/qt/layout.h"
+#include "platform/ui/qt/modal_hook.h"
 #include "platform/ui/qt/mnemonic.h"
 #include "platform/ui/qt/text.h"
 #include "resources/resource.h"
@@ -20,6 +21,21 @@
 
 namespace vexor::test {
 namespace {
+
+// Opens each of the program's own dialogs, runs the checks on its window, and closes it.
+void forEachProgramDialog(const std::function<void(const res::DialogTemplate&, QWidget&)>& checks) {
+    res::registerProgramResources();
+    for (const res::DialogTemplate* tpl : res::programResources().dialogs) {
+        SCOPED_TRACE("dialog " + std::to_string(tpl->id));
+        ui::qt::ModalHook previous = ui::qt::setModalHook([&](const ui::qt::ModalInfo& info) {
+            checks(*tpl, *info.window);
+            info.abort();
+        });
+        CDialog dialog(static_cast<UINT>(tpl->id));
+        EXPECT_NE(dialog.DoModal(), -1);
+        ui::qt::setModalHook(previous);
+    }
+}
 
 bool allGlyphsPresent(const QFont& font, const QString& text) {
     const QFontMetrics metrics(font);

@@ -3,15 +3,12 @@
 #pragma once
 
 #include "platform/ui/afx.h"
-#include "platform/ui/qt/modal_hook.h"
 #include "platform/ui/resources.h"
 #include "resources/resources.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/modal_script.h"
 
 #include <gtest/gtest.h>
-
-#include <QWidget>
 
 #include <array>
 #include <functional>
@@ -144,6 +141,16 @@ class TestDialog : public CDialog {
     }
 };
 
+// Wine, where the system's dialog manager is Wine's rather than Windows' own.
+inline bool runsOnWine() {
+#ifdef _WIN32
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+#else
+    return false;
+#endif
+}
+
 // Every test of the layer lays its dialogs out from the test templates and answers them by script.
 class LayerTest : public ::testing::Test {
   protected:
@@ -154,7 +161,7 @@ class LayerTest : public ::testing::Test {
     INT_PTR run(CDialog& dialog, std::function<void(DialogDriver&)> actions) {
         script.expectDialog(static_cast<int>(dialog.GetTemplateId()), [actions](DialogDriver& d) {
             actions(d);
-            if (d.window()->isVisible())
+            if (d.isOpen())
                 d.escape();
         });
         return dialog.DoModal();
@@ -162,20 +169,5 @@ class LayerTest : public ::testing::Test {
 
     ModalScript script;
 };
-
-// Opens each of the program's own dialogs, runs the checks on its window, and closes it.
-inline void forEachProgramDialog(const std::function<void(const res::DialogTemplate&, QWidget&)>& checks) {
-    res::registerProgramResources();
-    for (const res::DialogTemplate* tpl : res::programResources().dialogs) {
-        SCOPED_TRACE("dialog " + std::to_string(tpl->id));
-        ui::qt::ModalHook previous = ui::qt::setModalHook([&](const ui::qt::ModalInfo& info) {
-            checks(*tpl, *info.window);
-            info.abort();
-        });
-        CDialog dialog(static_cast<UINT>(tpl->id));
-        EXPECT_NE(dialog.DoModal(), -1);
-        ui::qt::setModalHook(previous);
-    }
-}
 
 } // namespace vexor::test

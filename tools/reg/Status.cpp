@@ -31,6 +31,8 @@ const char* StatusSentence(LONG status) {
         return "The key was deleted by another program meanwhile.";
     case ERROR_INVALID_HANDLE:
         return "The key is no longer open (the registry store was closed meanwhile).";
+    case ERROR_NO_UNICODE_TRANSLATION:
+        return "The text holds characters this computer's code page can't store.";
     default:
         return nullptr;
     }

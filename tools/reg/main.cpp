@@ -7,6 +7,8 @@
 
 #include "platform/registry/store.h"
 
+#include "platform/win32/types.h"
+
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -18,6 +20,9 @@ namespace {
 // The store this user's operations would reach and the rule that chose it, so that an administrator
 // can tell the machine-wide store from a private one.
 std::string StoreInUse() {
+#ifdef _WIN32
+    return vexor::registry::storePath() + "\n(the system registry)\n";
+#else
     using vexor::registry::kMachineStoreFolder;
     using Rule = vexor::registry::StoreLocation::Rule;
     const vexor::registry::StoreLocation location = vexor::registry::locateStore(kMachineStoreFolder);
@@ -27,10 +32,10 @@ std::string StoreInUse() {
             ? std::string("the machine-wide store: the folder ") + kMachineStoreFolder + " exists"
             : std::string("this user's own store: there is no folder ") + kMachineStoreFolder;
     return location.path + "\n(" + strWhy + ")\n";
+#endif
 }
 
-int Run(int argc, char** argv) {
-    const std::vector<std::string> words(argv + 1, argv + argc);
+int Run(const std::vector<std::string>& words) {
     CRegArguments args;
     std::string strError;
     if (!ParseArguments(words, args, strError)) {
@@ -56,13 +61,11 @@ int Run(int argc, char** argv) {
     return RunCommand(args);
 }
 
-} // namespace
-
 // No failure may end the tool without a message: what escapes the operations (memory running out,
 // above all) is reported here, and the store's open transaction rolls back as the process ends.
-int main(int argc, char** argv) {
+int RunReporting(const std::vector<std::string>& words) {
     try {
-        return Run(argc, argv);
+        return Run(words);
     } catch (const std::bad_alloc&) {
         return ReportError("Not enough memory for this operation; nothing was changed.");
     } catch (const std::exception& error) {
@@ -72,3 +75,25 @@ int main(int argc, char** argv) {
         return ReportError("The operation failed unexpectedly; nothing was changed.");
     }
 }
+
+} // namespace
+
+#ifdef _WIN32
+// Windows hands main() its arguments in the ANSI code page; the UTF-16 ones of wmain() become the
+// tool's UTF-8, which its output stays in too.
+int wmain(int argc, wchar_t** argv) {
+    SetConsoleOutputCP(CP_UTF8);
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i) {
+        const int length = WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string word(static_cast<std::size_t>(length > 0 ? length - 1 : 0), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, word.data(), length, nullptr, nullptr);
+        words.push_back(word);
+    }
+    return RunReporting(words);
+}
+#else
+int main(int argc, char** argv) {
+    return RunReporting(std::vector<std::string>(argv + 1, argv + argc));
+}
+#endif

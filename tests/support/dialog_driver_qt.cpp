@@ -104,6 +104,12 @@ void DialogDriver::key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(focusTarget(), key, modifiers);
 }
 
+void DialogDriver::tab() { key(Qt::Key_Tab); }
+void DialogDriver::shiftTab() { key(Qt::Key_Backtab, Qt::ShiftModifier); }
+void DialogDriver::enter() { key(Qt::Key_Return); }
+void DialogDriver::escape() { key(Qt::Key_Escape); }
+void DialogDriver::space() { key(Qt::Key_Space); }
+
 void DialogDriver::alt(char16_t letter) { key(keyFor(QChar(letter)), Qt::AltModifier); }
 
 void DialogDriver::type(std::string_view utf8) {
@@ -143,6 +149,8 @@ void DialogDriver::replaceText(int id, std::string_view utf8) {
     type(utf8);
 }
 
+std::string DialogDriver::caption() const { return utf8Of(m_window->windowTitle()); }
+
 std::string DialogDriver::text(int id) const {
     QWidget* widget = control(id);
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
@@ -163,6 +171,8 @@ bool DialogDriver::isVisible(int id) const {
     QWidget* widget = control(id);
     return widget && widget->isVisible();
 }
+
+bool DialogDriver::isOpen() const { return m_window->isVisible(); }
 
 bool DialogDriver::isChecked(int id) const {
     auto* button = qobject_cast<QAbstractButton*>(control(id));

@@ -1,0 +1,233 @@
+#include "platform/registry/win32/calls.h"
+
+#include "platform/registry/win32/text.h"
+#include "platform/registry/win32/write_status.h"
+
+#include <shlwapi.h>
+
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vexor::registry::win32 {
+
+namespace {
+
+bool isText(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+// A name as given: nullptr stays nullptr (the key itself, the unnamed value).
+std::optional<std::wstring> name(LPCSTR text) {
+    return fromUtf8(text ? text : "");
+}
+
+const wchar_t* orNull(LPCSTR given, const std::wstring& wide) {
+    return given ? wide.c_str() : nullptr;
+}
+
+// Hands `bytes` to a caller's buffer with the registry's size rules: the size alone when there is no
+// buffer, ERROR_MORE_DATA and the size needed when it is too small.
+LONG giveData(const std::string& bytes, LPBYTE lpData, LPDWORD lpcbData) {
+    if (!lpcbData)
+        return lpData ? ERROR_INVALID_PARAMETER : ERROR_SUCCESS;
+    const DWORD needed = static_cast<DWORD>(bytes.size());
+    if (lpData && *lpcbData < needed) {
+        *lpcbData = needed;
+        return ERROR_MORE_DATA;
+    }
+    if (lpData)
+        std::memcpy(lpData, bytes.data(), bytes.size());
+    *lpcbData = needed;
+    return ERROR_SUCCESS;
+}
+
+// A name found by enumeration into the caller's buffer, counted in bytes of UTF-8 as the A functions
+// count characters: the length without the NUL on success, ERROR_MORE_DATA when it does not fit.
+LONG giveName(const wchar_t* found, DWORD length, LPSTR lpName, LPDWORD lpcchName) {
+    const std::optional<std::string> text = toUtf8(std::wstring_view(found, length));
+    if (!text)
+        return ERROR_NO_UNICODE_TRANSLATION;
+    if (!lpName || !lpcchName)
+        return ERROR_INVALID_PARAMETER;
+    if (*lpcchName <= text->size())
+        return ERROR_MORE_DATA;
+    std::memcpy(lpName, text->c_str(), text->size() + 1);
+    *lpcchName = static_cast<DWORD>(text->size());
+    return ERROR_SUCCESS;
+}
+
+// The whole of a value's data as stored, its type with it. Data that changes between the size and
+// the read is read again.
+LONG readValue(HKEY hKey, const wchar_t* valueName, DWORD& type, std::vector<BYTE>& data) {
+    DWORD size = 0;
+    for (;;) {
+        LONG status = RegQueryValueExW(hKey, valueName, nullptr, &type, nullptr, &size);
+        if (status != ERROR_SUCCESS)
+            return status;
+        data.resize(size);
+        status = RegQueryValueExW(hKey, valueName, nullptr, &type, data.data(), &size);
+        if (status == ERROR_MORE_DATA)
+            continue;
+        data.resize(size);
+        return status;
+    }
+}
+
+// Stored data as the program sees it: text as UTF-8 (a stray odd byte at the end is dropped, as it
+// can't be half a character), everything else as it is.
+LONG programData(DWORD type, const std::vector<BYTE>& data, std::string& bytes) {
+    if (!isText(type)) {
+        bytes.assign(data.begin(), data.end());
+        return ERROR_SUCCESS;
+    }
+    std::wstring wide(data.size() / 2, L'\0');
+    std::memcpy(wide.data(), data.data(), wide.size() * 2);
+    const std::optional<std::string> text = toUtf8(wide);
+    if (!text)
+        return ERROR_NO_UNICODE_TRANSLATION;
+    bytes = *text;
+    return ERROR_SUCCESS;
+}
+
+LONG queryWide(HKEY hKey, const wchar_t* valueName, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
+    DWORD type = 0;
+    std::vector<BYTE> data;
+    if (const LONG status = readValue(hKey, valueName, type, data))
+        return status;
+    std::string bytes;
+    if (const LONG status = programData(type, data, bytes))
+        return status;
+    if (lpType)
+        *lpType = type;
+    return giveData(bytes, lpData, lpcbData);
+}
+
+} // namespace
+
+// Without a place for the handle Wine writes through a null pointer; these are the statuses Windows
+// and our store give instead.
+LONG openKey(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM samDesired, PHKEY phkResult) {
+    if (!phkResult)
+        return ERROR_INVALID_PARAMETER;
+    const std::optional<std::wstring> path = name(lpSubKey);
+    if (!path)
+        return ERROR_NO_UNICODE_TRANSLATION;
+    return RegOpenKeyExW(hKey, orNull(lpSubKey, *path), ulOptions, samDesired, phkResult);
+}
+
+namespace {
+
+LONG createKeyNoted(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass, DWORD dwOptions, REGSAM samDesired,
+                    LPSECURITY_ATTRIBUTES lpSecurityAttributes, PHKEY phkResult, LPDWORD lpdwDisposition) {
+    if (!phkResult)
+        return ERROR_BADKEY;
+    const std::optional<std::wstring> path = throughCodePage(lpSubKey ? lpSubKey : "");
+    const std::optional<std::wstring> keyClass = throughCodePage(lpClass ? lpClass : "");
+    if (!path || !keyClass)
+        return ERROR_NO_UNICODE_TRANSLATION;
+    return RegCreateKeyExW(hKey, orNull(lpSubKey, *path), Reserved, lpClass ? const_cast<wchar_t*>(keyClass->c_str()) : nullptr,
+                           dwOptions, samDesired, lpSecurityAttributes, phkResult, lpdwDisposition);
+}
+
+LONG setValueNoted(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const BYTE* lpData, DWORD cbData);
+
+} // namespace
+
+LONG createKey(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass, DWORD dwOptions, REGSAM samDesired,
+               LPSECURITY_ATTRIBUTES lpSecurityAttributes, PHKEY phkResult, LPDWORD lpdwDisposition) {
+    const LONG status = createKeyNoted(hKey, lpSubKey, Reserved, lpClass, dwOptions, samDesired, lpSecurityAttributes,
+                                       phkResult, lpdwDisposition);
+    noteWrite(status);
+    return status;
+}
+
+LONG setValue(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const BYTE* lpData, DWORD cbData) {
+    const LONG status = setValueNoted(hKey, lpValueName, Reserved, dwType, lpData, cbData);
+    noteWrite(status);
+    return status;
+}
+
+LONG queryValue(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData,
+                LPDWORD lpcbData) {
+    if (lpReserved)
+        return ERROR_INVALID_PARAMETER;
+    const std::optional<std::wstring> valueName = name(lpValueName);
+    if (!valueName)
+        return ERROR_NO_UNICODE_TRANSLATION;
+    return queryWide(hKey, orNull(lpValueName, *valueName), lpType, lpData, lpcbData);
+}
+
+namespace {
+
+LONG setValueNoted(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const BYTE* lpData, DWORD cbData) {
+    const std::optional<std::wstring> valueName = throughCodePage(lpValueName ? lpValueName : "");
+    if (!valueName)
+        return ERROR_NO_UNICODE_TRANSLATION;
+    if (!isText(dwType) || !lpData)
+        return RegSetValueExW(hKey, orNull(lpValueName, *valueName), Reserved, dwType, lpData, cbData);
+    const std::optional<std::wstring> text =
+        throughCodePage(std::string_view(reinterpret_cast<const char*>(lpData), cbData));
+    if (!text)
+        return ERROR_NO_UNICODE_TRANSLATION;
+    return RegSetValueExW(hKey, orNull(lpValueName, *valueName), Reserved, dwType,
+                          reinterpret_cast<const BYTE*>(text->data()), static_cast<DWORD>(text->size() * 2));
+}
+
+} // namespace
+
+LONG deleteValue(HKEY hKey, LPCSTR lpValueName) {
+    const std::optional<std::wstring> valueName = name(lpValueName);
+    if (!valueName)
+        return ERROR_NO_UNICODE_TRANSLATION;
+    const LONG status = RegDeleteValueW(hKey, orNull(lpValueName, *valueName));
+    // Not finding what a delete names is no failure of the transaction.
+    if (status != ERROR_FILE_NOT_FOUND)
+        noteWrite(status);
+    return status;
+}
+
+LONG enumKey(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LPDWORD lpReserved, LPSTR lpClass,
+             LPDWORD lpcchClass, PFILETIME lpftLastWriteTime) {
+    wchar_t found[256];
+    DWORD length = 256;
+    const LONG status =
+        RegEnumKeyExW(hKey, dwIndex, found, &length, lpReserved, nullptr, nullptr, lpftLastWriteTime);
+    if (status != ERROR_SUCCESS)
+        return status;
+    // Keys have no class here: the program never gives one.
+    if (lpClass && lpcchClass && *lpcchClass > 0) {
+        lpClass[0] = '\0';
+        *lpcchClass = 0;
+    }
+    return giveName(found, length, lpName, lpcchName);
+}
+
+LONG enumValue(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName, LPDWORD lpReserved,
+               LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
+    std::wstring found(16384, L'\0');
+    DWORD length = static_cast<DWORD>(found.size());
+    const LONG status =
+        RegEnumValueW(hKey, dwIndex, found.data(), &length, lpReserved, nullptr, nullptr, nullptr);
+    if (status != ERROR_SUCCESS)
+        return status;
+    found.resize(length);
+    if (const LONG named = giveName(found.c_str(), length, lpValueName, lpcchValueName))
+        return named;
+    if (!lpType && !lpData && !lpcbData)
+        return ERROR_SUCCESS;
+    return queryWide(hKey, found.c_str(), lpType, lpData, lpcbData);
+}
+
+DWORD deleteTree(HKEY hKey, LPCSTR pszSubKey) {
+    const std::optional<std::wstring> path = name(pszSubKey);
+    if (!path)
+        return ERROR_NO_UNICODE_TRANSLATION;
+    const DWORD status = SHDeleteKeyW(hKey, orNull(pszSubKey, *path));
+    if (status != ERROR_FILE_NOT_FOUND)
+        noteWrite(static_cast<LONG>(status));
+    return status;
+}
+
+} // namespace vexor::registry::win32

@@ -1,0 +1,122 @@
+// The store extras on Windows. The registry there is the system's: it is always there, so checking it
+// means reaching the keys the program keeps; ReadScope has nothing to share (each read asks the
+// registry); and a Transaction reports the first write inside it that failed.
+//
+// Windows' own transacted registry is not used: Wine does not implement it (RegCreateKeyTransacted
+// answers ERROR_CALL_NOT_IMPLEMENTED). The writes inside a Transaction reach the registry as they are
+// made, so a crash part-way leaves what was written up to then.
+#include "platform/registry/store.h"
+
+#include "platform/registry/registry.h"
+#include "platform/registry/win32/text.h"
+#include "platform/registry/win32/write_status.h"
+
+#include <string>
+
+namespace vexor::registry {
+
+namespace {
+
+constexpr const char* kHive = "HKEY_CLASSES_ROOT";
+
+int g_depth = 0;
+LONG g_firstFailure = ERROR_SUCCESS;
+bool g_abandoned = false;
+std::string g_lastError;
+
+std::string describe(LONG status) {
+    char* text = nullptr;
+    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<LPSTR>(&text), 0, nullptr);
+    std::string message = text ? text : "error " + std::to_string(status);
+    LocalFree(text);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
+        message.pop_back();
+    return message;
+}
+
+} // namespace
+
+namespace win32 {
+void noteWrite(LONG status) {
+    if (g_depth > 0 && status != ERROR_SUCCESS && g_firstFailure == ERROR_SUCCESS)
+        g_firstFailure = status;
+}
+} // namespace win32
+
+std::string storePath() {
+    return kHive;
+}
+
+// The registry is reachable when the program's keys can be opened for reading; the classes root
+// itself always opens, so the CLSID key below it is what tells.
+LONG checkStore() {
+    HKEY key = nullptr;
+    const LONG status = RegOpenKeyExW(HKEY_CLASSES_ROOT, L"CLSID", 0, KEY_READ, &key);
+    if (status == ERROR_SUCCESS) {
+        RegCloseKey(key);
+        g_lastError.clear();
+        return ERROR_SUCCESS;
+    }
+    g_lastError = std::string("The registry key ") + kHive + "\\CLSID can't be read: " + describe(status);
+    return status;
+}
+
+std::string lastStoreError() {
+    return g_lastError;
+}
+
+void closeStore() {
+    g_lastError.clear();
+}
+
+Transaction::Transaction() {
+    m_outermost = g_depth++ == 0;
+    if (m_outermost) {
+        g_firstFailure = ERROR_SUCCESS;
+        g_abandoned = false;
+    }
+}
+
+Transaction::~Transaction() {
+    if (!m_done) {
+        if (!m_outermost)
+            g_abandoned = true;
+        --g_depth;
+    }
+}
+
+LONG Transaction::commit() {
+    if (m_done)
+        return m_status;
+    m_done = true;
+    --g_depth;
+    if (m_outermost)
+        m_status = g_abandoned ? ERROR_CANTWRITE : g_firstFailure;
+    return m_status;
+}
+
+LONG Transaction::status() const {
+    return m_status;
+}
+
+ReadScope::ReadScope() = default;
+ReadScope::~ReadScope() = default;
+
+// Windows compares key names as it upper-cases them: character by character in UTF-16.
+bool sameKeyName(const std::string& a, const std::string& b) {
+    const std::optional<std::wstring> left = win32::fromUtf8(a);
+    const std::optional<std::wstring> right = win32::fromUtf8(b);
+    if (!left || !right)
+        return a == b;
+    return CompareStringOrdinal(left->c_str(), static_cast<int>(left->size()), right->c_str(),
+                                static_cast<int>(right->size()), TRUE) == CSTR_EQUAL;
+}
+
+bool isKeyName(const std::string& name) {
+    const std::optional<std::wstring> wide = win32::fromUtf8(name);
+    return wide && !wide->empty() && wide->size() <= 255 && wide->find_first_of(L"\\", 0) == std::wstring::npos &&
+           wide->find(L'\0') == std::wstring::npos;
+}
+
+} // namespace vexor::registry

@@ -128,6 +128,7 @@ LONG createKey(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass, DWORD 
     const std::optional<std::wstring> keyClass = throughCodePage(lpClass ? lpClass : "");
     LONG status = ERROR_NO_UNICODE_TRANSLATION;
     if (path && keyClass) {
+        beforeChange();
         status = RegCreateKeyExW(hKey, orNull(lpSubKey, *path), Reserved,
                                  lpClass ? const_cast<wchar_t*>(keyClass->c_str()) : nullptr, dwOptions, samDesired,
                                  lpSecurityAttributes, phkResult, lpdwDisposition);
@@ -154,6 +155,8 @@ LONG setValue(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const
     if (isText(dwType) && lpData)
         text = throughCodePage(std::string_view(reinterpret_cast<const char*>(lpData), cbData));
     LONG status = ERROR_NO_UNICODE_TRANSLATION;
+    if (valueName && (!isText(dwType) || !lpData || text))
+        beforeChange();
     if (valueName && (!isText(dwType) || !lpData))
         status = RegSetValueExW(hKey, valueName->c_str(), Reserved, dwType, lpData, cbData);
     else if (valueName && text)
@@ -170,6 +173,7 @@ LONG deleteValue(HKEY hKey, LPCSTR lpValueName) {
         return ERROR_NO_UNICODE_TRANSLATION;
     if (const std::optional<LONG> deferred = deferDeleteValue(hKey, valueName->c_str()))
         return *deferred;
+    beforeChange();
     return RegDeleteValueW(hKey, orNull(lpValueName, *valueName));
 }
 
@@ -211,6 +215,7 @@ DWORD deleteTree(HKEY hKey, LPCSTR pszSubKey) {
         return ERROR_NO_UNICODE_TRANSLATION;
     if (const std::optional<LONG> deferred = deferDeleteKey(hKey, path->c_str()))
         return static_cast<DWORD>(*deferred);
+    beforeChange();
     return SHDeleteKeyW(hKey, orNull(pszSubKey, *path));
 }
 

@@ -85,6 +85,7 @@ LONG sweep(const std::wstring& path, long sequence) {
     std::wstring rest;
     const HKEY root = rootKey(path, rest);
     if (!writtenAfter(path, sequence)) {
+        beforeChange();
         const DWORD status = SHDeleteKeyW(root, rest.c_str());
         return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : static_cast<LONG>(status);
     }
@@ -108,8 +109,10 @@ LONG sweep(const std::wstring& path, long sequence) {
     LONG status = ERROR_SUCCESS;
     for (const std::wstring& value : values) {
         const auto written = g_journal.writtenValues.find({path, upper(value)});
-        if ((written == g_journal.writtenValues.end() || written->second <= sequence) && status == ERROR_SUCCESS)
+        if ((written == g_journal.writtenValues.end() || written->second <= sequence) && status == ERROR_SUCCESS) {
+            beforeChange();
             status = RegDeleteValueW(key, value.c_str());
+        }
     }
     RegCloseKey(key);
     for (const std::wstring& subkey : subkeys) {
@@ -129,6 +132,7 @@ LONG applyDeletion(const Deletion& deletion) {
     HKEY key = nullptr;
     LONG status = RegOpenKeyExW(rootKey(deletion.path, rest), rest.c_str(), 0, KEY_SET_VALUE, &key);
     if (status == ERROR_SUCCESS) {
+        beforeChange();
         status = RegDeleteValueW(key, deletion.value->c_str());
         RegCloseKey(key);
     }

@@ -20,6 +20,8 @@ void rememberHandle(HKEY key, HKEY parent, const wchar_t* subKey);
 void forgetHandle(HKEY key);
 
 bool inTransaction();
+// Called just before each change the calls make to the registry (the test hooks' crash point).
+void beforeChange();
 // A write made inside a transaction (the key, and the value when there is one), with its status.
 void noteWrite(LONG status, HKEY key, const wchar_t* subKey, const wchar_t* valueName);
 // A deletion inside a transaction: ERROR_SUCCESS when it is kept for the commit, or the status to give

@@ -29,42 +29,7 @@ void ExpectCommandsEnabled(DialogDriver& d, bool enabled) {
     EXPECT_FALSE(d.isVisible(kRights));
 }
 
-void SetUpAdministrator(DialogDriver& d, const std::string& password) {
-    EXPECT_EQ(d.text(IDC_ADMINNAME), "Administrator");
-    EXPECT_FALSE(d.isEnabled(IDOK));
-    d.typeText(IDC_PASSWORD, password);
-    d.typeText(IDC_REPEAT, password);
-    EXPECT_TRUE(d.isEnabled(IDOK));
-    d.click(IDOK);
-}
-
-class MainDialog : public ProgramTest {
-  protected:
-    // Runs the main dialog; the actions act in it while it is up, then it is closed.
-    void Run(std::function<void(DialogDriver&)> actions) {
-        m_script.expectDialog(CAccessManagerDlg::IDD, [&, actions](DialogDriver& d) {
-            actions(d);
-            d.click(kClose);
-        });
-        m_dlg.DoModal();
-    }
-    CTestAccessManagerDlg m_dlg;
-};
-
-TEST_F(MainDialog, FirstRunSwitchOnSetsUpTheAdministrator) {
-    Run([&](DialogDriver& d) {
-        EXPECT_FALSE(d.isChecked(kSwitch));
-        ExpectCommandsEnabled(d, false);
-        m_script.expectDialog(IDD_ADDADMIN, [](DialogDriver& admin) { SetUpAdministrator(admin, "Geheim 1"); });
-        d.click(kSwitch);
-        EXPECT_TRUE(d.isChecked(kSwitch));
-        ExpectCommandsEnabled(d, true);
-        ASSERT_EQ(m_dlg.UserList().GetItemCount(), 1);
-        EXPECT_EQ(m_dlg.UserList().GetItemText(0, 0), "Administrator");
-        EXPECT_EQ(m_dlg.UserList().GetItemText(0, 1), "Ja");
-    });
-    EXPECT_EQ(ExportClsid(), ExportOf({AccountReg("Administrator", 1, "Administrator", "Geheim 1")}, kSettingsOnReg));
-}
+class MainDialog : public ProgramTest {};
 
 // Protection is never stored without an administrator: whenever the list has none, switching on asks
 // for one first, and a cancelled setup turns the switch off again and leaves the store as it was.
@@ -73,8 +38,7 @@ TEST_F(MainDialog, SwitchingOnWithoutAnAdministratorAsksForOneAndACancelWritesNo
         RunTool("delete HKCR\\CLSID /f");
         Import(fixture);
         const std::string before = ExportClsid();
-        CTestAccessManagerDlg dlg;
-        m_script.expectDialog(CAccessManagerDlg::IDD, [&](DialogDriver& d) {
+        RunMainDialog([&](CTestAccessManagerDlg&, DialogDriver& d) {
             m_script.expectDialog(IDD_ADDADMIN, [](DialogDriver& admin) {
                 admin.typeText(IDC_PASSWORD, "x");
                 admin.escape();
@@ -82,9 +46,7 @@ TEST_F(MainDialog, SwitchingOnWithoutAnAdministratorAsksForOneAndACancelWritesNo
             d.click(kSwitch);
             EXPECT_FALSE(d.isChecked(kSwitch));
             ExpectCommandsEnabled(d, false);
-            d.click(kClose);
         });
-        dlg.DoModal();
         EXPECT_EQ(ExportClsid(), before);
     }
 }
@@ -100,7 +62,7 @@ TEST_F(MainDialog, AFailedSaveSaysWhyAndShowsWhatTheStoreHolds) {
         {112, "Auf dem Datenträger ist kein Platz mehr frei. (Fehler 112)"},
         {ERROR_ACCESS_DENIED, "Sie haben keine Berechtigung, die Registrierungsdatenbank zu ändern. (Fehler 5)"},
     };
-    Run([&](DialogDriver& d) {
+    RunMainDialog([&](CTestAccessManagerDlg& dlg, DialogDriver& d) {
         for (const auto& [status, cause] : causes) { // a store this user may not write loads as empty
             d.selectListRow(kList, 0);
             if (status == ERROR_ACCESS_DENIED)
@@ -116,20 +78,22 @@ TEST_F(MainDialog, AFailedSaveSaysWhyAndShowsWhatTheStoreHolds) {
             vexor::registry::testing::clearFaults();
             vexor::registry::testing::pretendStoreNotWritable(false);
             vexor::registry::closeStore();
-            EXPECT_EQ(m_dlg.UserList().GetItemCount(), status == ERROR_ACCESS_DENIED ? 0 : 2) << cause;
+            EXPECT_EQ(dlg.UserList().GetItemCount(), status == ERROR_ACCESS_DENIED ? 0 : 2) << cause;
         }
     });
     EXPECT_EQ(ExportClsid(), before);
 }
 
+// The space bar is a user change as a click is.
 TEST_F(MainDialog, SwitchingWithAccountsOpensNoSetupAndKeepsEveryAccount) {
     Import(kAdminReg + AccountReg("bob", 0, "Gast", ""));
-    Run([&](DialogDriver& d) {
+    RunMainDialog([&](CTestAccessManagerDlg& dlg, DialogDriver& d) {
         d.click(kSwitch); // on: no setup, the list has accounts
         ExpectCommandsEnabled(d, true);
-        d.click(kSwitch); // off again
+        d.space(); // the switch has the focus after the click: off again, by keyboard
+        EXPECT_FALSE(d.isChecked(kSwitch));
         ExpectCommandsEnabled(d, false);
-        EXPECT_EQ(m_dlg.UserList().GetItemCount(), 2);
+        EXPECT_EQ(dlg.UserList().GetItemCount(), 2);
     });
     EXPECT_EQ(ExportClsid(), ExportOf({kAdminReg, AccountReg("bob", 0, "Gast", "")}, kSettingsOffReg));
 }
@@ -137,7 +101,7 @@ TEST_F(MainDialog, SwitchingWithAccountsOpensNoSetupAndKeepsEveryAccount) {
 TEST_F(MainDialog, CheckedSwitchWithNoAccountsAsksForTheAdministratorAtOnce) {
     Import(kSettingsOnReg);
     m_script.expectDialog(IDD_ADDADMIN, [](DialogDriver& admin) { admin.click(IDCANCEL); });
-    Run([&](DialogDriver& d) {
+    RunMainDialog([&](CTestAccessManagerDlg&, DialogDriver& d) {
         EXPECT_FALSE(d.isChecked(kSwitch));
         ExpectCommandsEnabled(d, false);
     });
@@ -152,44 +116,34 @@ TEST_F(MainDialog, ANonClickOnTheSwitchAndEnterWriteNothing) {
         EXPECT_FALSE(d.isChecked(kSwitch));
         d.enter();
     });
-    m_dlg.DoModal();
+    CTestAccessManagerDlg().DoModal();
     EXPECT_EQ(ExportClsid(), "");
-}
-
-TEST_F(MainDialog, TheSpaceBarIsAUserChangeToo) {
-    Import(kAdminReg);
-    Run([&](DialogDriver& d) {
-        d.click(kSwitch);
-        d.space(); // the switch has the focus after the click: off again, by keyboard
-        EXPECT_FALSE(d.isChecked(kSwitch));
-    });
-    EXPECT_EQ(ExportClsid(), ExportOf({kAdminReg}, kSettingsOffReg));
 }
 
 TEST_F(MainDialog, DeleteRefusesTheAdministratorAndRemovesOthers) {
     Import(kSettingsOnReg + kAdminReg +
            AccountReg("bob", 0, "Gast", ""));
-    Run([&](DialogDriver& d) {
+    RunMainDialog([&](CTestAccessManagerDlg& dlg, DialogDriver& d) {
         // The list shows the accounts in the reverse of the store's order: bob, Administrator.
         d.selectListRow(kList, 1);
         m_script.expectMessageBox("Löschen", kDeleteRefusal, MB_OK | MB_ICONHAND).thenPress(IDOK);
         d.click(kDelete);
-        EXPECT_EQ(m_dlg.UserList().GetItemCount(), 2);
+        EXPECT_EQ(dlg.UserList().GetItemCount(), 2);
         d.selectListRow(kList, 0);
         d.click(kDelete);
-        ASSERT_EQ(m_dlg.UserList().GetItemCount(), 1);
-        EXPECT_EQ(m_dlg.UserList().GetItemText(0, 0), "Administrator");
-        EXPECT_EQ(m_dlg.UserList().GetSelectionMark(), -1);
+        ASSERT_EQ(dlg.UserList().GetItemCount(), 1);
+        EXPECT_EQ(dlg.UserList().GetItemText(0, 0), "Administrator");
+        EXPECT_EQ(dlg.UserList().GetSelectionMark(), -1);
     });
     EXPECT_EQ(ExportClsid(), ExportOf({kAdminReg}, kSettingsOnReg));
 }
 
 TEST_F(MainDialog, ACaseVariantOfTheAdministratorIsDeletedLikeAnyAccount) {
     Import(std::string(kSettingsOnReg) + AccountReg("ADMINISTRATOR", 1, "Gast", "a"));
-    Run([&](DialogDriver& d) {
+    RunMainDialog([&](CTestAccessManagerDlg& dlg, DialogDriver& d) {
         d.selectListRow(kList, 0);
         d.click(kDelete);
-        EXPECT_EQ(m_dlg.UserList().GetItemCount(), 0);
+        EXPECT_EQ(dlg.UserList().GetItemCount(), 0);
     });
     EXPECT_EQ(ExportClsid(), std::string(kSettingsOnReg) + "\n");
 }
@@ -198,7 +152,7 @@ TEST_F(MainDialog, DeleteWithoutSelectionRemovesNothingButRewritesTheStore) {
     Import(kSettingsOnReg + kAdminReg +
            AccountReg("bob", 1, "Gast", "pw", "7") + "\"Extra\"=\"weg\"\n" +
            "[HKEY_CLASSES_ROOT\\CLSID\\{4F1A6B2E-93C7-4E58-A0D4-7B2C5E9F1163}\\bob\\sub]\n");
-    Run([&](DialogDriver& d) { d.click(kDelete); });
+    RunMainDialog([&](CTestAccessManagerDlg&, DialogDriver& d) { d.click(kDelete); });
     EXPECT_EQ(ExportClsid(), ExportOf({kAdminReg, AccountReg("bob", 1, "Gast", "pw", "7")}, kSettingsOnReg));
 }
 
@@ -206,17 +160,17 @@ TEST_F(MainDialog, AccessRightsAreRefusedForTheAdministratorAndInertForOthers) {
     Import(kSettingsOnReg + kAdminReg +
            AccountReg("bob", 0, "Gast", ""));
     const std::string before = ExportClsid();
-    Run([&](DialogDriver& d) {
+    RunMainDialog([&](CTestAccessManagerDlg& dlg, DialogDriver& d) {
         d.selectListRow(kList, 1);
         m_script.expectMessageBox("Löschen", kRightsRefusal, MB_OK | MB_ICONHAND).thenAnswer(ModalScript::Answer::Escape);
-        m_dlg.OnAccessRights();
+        dlg.OnAccessRights();
         d.selectListRow(kList, 0);
         m_script.expectDialog(IDD_ACCESSRIGHTS, [](DialogDriver& rights) {
             EXPECT_FALSE(rights.isEnabled(IDC_GROUP));
             EXPECT_FALSE(rights.isEnabled(IDC_RIGHTS));
             rights.click(IDOK);
         });
-        m_dlg.OnAccessRights();
+        dlg.OnAccessRights();
     });
     EXPECT_EQ(ExportClsid(), before);
 }

@@ -17,17 +17,13 @@ class AddUser : public ProgramTest {
         Import(kSettingsOnReg + kAdminReg +
                AccountReg("Bob", 0, "Gast", ""));
     }
-    ~AddUser() override { vexor::registry::setAccountSource(nullptr); }
 
     // Opens the add-user dialog from the main dialog and lets the actions work in it.
-    void RunAdd(std::function<void(DialogDriver&)> actions) {
-        m_script.expectDialog(CAccessManagerDlg::IDD, [&](DialogDriver& d) {
+    void RunAdd(const std::function<void(DialogDriver&)>& actions) {
+        RunMainDialog([&](CTestAccessManagerDlg&, DialogDriver& d) {
             m_script.expectDialog(IDD_ADDUSER, actions);
             d.click(kAdd);
-            d.click(IDOK);
         });
-        CTestAccessManagerDlg dlg;
-        dlg.DoModal();
     }
 };
 

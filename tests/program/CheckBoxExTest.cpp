@@ -1,46 +1,33 @@
 #include "tests/program/ProgramFixture.h"
 
 #include "store/RegistryAccess.h"
+#include "tests/registry/registry_test_support.h"
 
 #include <variant>
 
 namespace {
 
+using namespace std::string_literals;
 using vexor::test::DialogDriver;
 
 const std::string kKey = "Software\\Vexor\\Test";
 const std::string kMirror = "Software\\Vexor\\Mirror";
 
-struct Raw {
-    DWORD type = 0;
-    std::vector<BYTE> data;
-    bool operator==(const Raw&) const = default;
-};
-
+// A value's type and bytes as the store holds them; {0, ""} when it isn't there.
+using Raw = std::pair<DWORD, std::string>;
 Raw ReadRaw(const std::string& path, const std::string& name) {
     Raw raw;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return raw;
-    DWORD size = 0;
-    if (RegQueryValueExA(key, name.c_str(), nullptr, &raw.type, nullptr, &size) == ERROR_SUCCESS) {
-        raw.data.resize(size);
-        RegQueryValueExA(key, name.c_str(), nullptr, &raw.type, raw.data.data(), &size);
-    }
-    RegCloseKey(key);
+    Key key;
+    openStatus(HKEY_CLASSES_ROOT, path.c_str(), KEY_READ, key.put());
+    raw.second = readBytes(key, name.c_str(), &raw.first);
     return raw;
 }
 
 // The check box of the main dialog, bound anew by each test.
 class CheckBoxEx : public ProgramTest {
   protected:
-    void WithBox(std::function<void(CCheckBoxEx&, DialogDriver&)> work) {
-        CTestAccessManagerDlg dlg;
-        m_script.expectDialog(CAccessManagerDlg::IDD, [&](DialogDriver& d) {
-            work(dlg.ProtectSwitch(), d);
-            d.escape();
-        });
-        dlg.DoModal();
+    void WithBox(const std::function<void(CCheckBoxEx&, DialogDriver&)>& work) {
+        RunMainDialog([&](CTestAccessManagerDlg& dlg, DialogDriver& d) { work(dlg.ProtectSwitch(), d); });
     }
     void Bind(CCheckBoxEx& box, int kind, BOOL lockIfMissing, BOOL defaultOn, BOOL defaultForUnknown) {
         box.BindToRegistry(IDS_PROTECT_SWITCH, kind, HKEY_CLASSES_ROOT, kKey, "Flag", "an", "aus", 7, 3, lockIfMissing, defaultOn,
@@ -92,18 +79,18 @@ TEST_F(CheckBoxEx, OnlyChangesByTheUserAreSavedAndALockedBoxNeverWrites) {
         EXPECT_FALSE(box.IsWindowEnabled()) << "locked because the value is missing";
         box.MarkChanged();
         box.SaveToRegistry();
-        EXPECT_EQ(ReadRaw(kKey, "Flag"), Raw{});
+        EXPECT_EQ(ReadRaw(kKey, "Flag"), Raw());
 
         box.SetLocked(FALSE);
         box.SetCheck(BST_CHECKED);
         box.SaveToRegistry();
-        EXPECT_EQ(ReadRaw(kKey, "Flag"), Raw{}) << "a state set by the program alone is not written";
+        EXPECT_EQ(ReadRaw(kKey, "Flag"), Raw()) << "a state set by the program alone is not written";
         box.MarkChanged();
         box.SaveToRegistry();
-        EXPECT_EQ(ReadRaw(kKey, "Flag"), (Raw{REG_DWORD, {7, 0, 0, 0}}));
+        EXPECT_EQ(ReadRaw(kKey, "Flag"), Raw(REG_DWORD, "\7\0\0\0"s));
         box.SetCheck(BST_UNCHECKED);
         box.SaveToRegistry();
-        EXPECT_EQ(ReadRaw(kKey, "Flag"), (Raw{REG_DWORD, {7, 0, 0, 0}})) << "the changed flag was cleared";
+        EXPECT_EQ(ReadRaw(kKey, "Flag"), Raw(REG_DWORD, "\7\0\0\0"s)) << "the changed flag was cleared";
     });
 }
 
@@ -115,13 +102,13 @@ TEST_F(CheckBoxEx, BinaryKindWritesTheMirrorAndDeletesOnItsState) {
         box.SetCheck(BST_CHECKED);
         box.MarkChanged();
         box.SaveToRegistry();
-        EXPECT_EQ(ReadRaw(kKey, "Flag"), (Raw{REG_BINARY, {7, 0, 0, 0}}));
-        EXPECT_EQ(ReadRaw(kMirror, "Flag"), (Raw{REG_BINARY, {7, 0, 0, 0}}));
+        EXPECT_EQ(ReadRaw(kKey, "Flag"), Raw(REG_BINARY, "\7\0\0\0"s));
+        EXPECT_EQ(ReadRaw(kMirror, "Flag"), Raw(REG_BINARY, "\7\0\0\0"s));
         box.SetCheck(BST_UNCHECKED);
         box.MarkChanged();
         box.SaveToRegistry();
-        EXPECT_EQ(ReadRaw(kKey, "Flag"), Raw{}) << "deleted in its delete state";
-        EXPECT_EQ(ReadRaw(kMirror, "Flag"), (Raw{REG_BINARY, {3, 0, 0, 0}})) << "the mirror keeps its value";
+        EXPECT_EQ(ReadRaw(kKey, "Flag"), Raw()) << "deleted in its delete state";
+        EXPECT_EQ(ReadRaw(kMirror, "Flag"), Raw(REG_BINARY, "\3\0\0\0"s)) << "the mirror keeps its value";
     });
 }
 
@@ -131,7 +118,7 @@ TEST_F(CheckBoxEx, TextKindWritesItsTexts) {
         Bind(box, CheckBoxKindString, FALSE, FALSE, FALSE);
         d.click(IDC_PROTECT); // a user change; the main dialog's handler saves at once
         box.SaveToRegistry();
-        EXPECT_EQ(ReadRaw(kKey, "Flag"), (Raw{REG_SZ, {'a', 'n', 0}}));
+        EXPECT_EQ(ReadRaw(kKey, "Flag"), Raw(REG_SZ, "an\0"s));
     });
 }
 

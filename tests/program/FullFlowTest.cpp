@@ -4,67 +4,55 @@
 // leaks, so it goes through every dialog the program has.
 #include "tests/program/ProgramFixture.h"
 
-#include "app/AccessManagerApp.h"
-
 #include <QWidget>
 
 namespace {
 
 using vexor::test::DialogDriver;
 
-constexpr int kList = IDC_USERLIST, kAdd = IDC_ADD, kDelete = IDC_DELETE, kSwitch = IDC_PROTECT,
-              kPasswordCommand = IDC_SETPASSWORD;
-constexpr int kAdminPassword = IDC_PASSWORD, kAdminRepetition = IDC_REPEAT;
-constexpr int kUserName = IDC_USERNAME, kUserNeedsPassword = IDC_NEEDS_PASSWORD, kUserPassword = IDC_PASSWORD,
-              kUserRepetition = IDC_REPEAT;
-constexpr int kNewPassword = IDC_NEW_PASSWORD, kConfirmation = IDC_CONFIRM_PASSWORD,
-              kNeedsPassword = IDC_SETPW_NEEDS_PASSWORD;
-constexpr int kLoginPassword = IDC_LOGIN_PASSWORD;
-constexpr int kAddAdminIdd = 134, kAddUserIdd = 130, kSetPasswordIdd = 136, kLoginIdd = 137;
-
 class FullFlow : public ProgramTest {
   protected:
     FullFlow() {
         vexor::registry::setAccountSource([] { return std::vector<std::string>{"anna"}; });
     }
-    ~FullFlow() override { vexor::registry::setAccountSource(nullptr); }
-
-    static BOOL Start() {
-        CAccessManagerApp app;
-        return app.InitInstance();
-    }
 
     void SwitchOnWithAdministrator(DialogDriver& d) {
-        m_script.expectDialog(kAddAdminIdd, [](DialogDriver& admin) {
-            admin.typeText(kAdminPassword, "Geheim");
-            admin.typeText(kAdminRepetition, "Geheim");
+        m_script.expectDialog(IDD_ADDADMIN, [](DialogDriver& admin) {
+            EXPECT_EQ(admin.text(IDC_ADMINNAME), "Administrator");
+            EXPECT_FALSE(admin.isEnabled(IDOK));
+            admin.typeText(IDC_PASSWORD, "Geheim");
+            admin.typeText(IDC_REPEAT, "Geheim");
+            EXPECT_TRUE(admin.isEnabled(IDOK));
             admin.click(IDOK);
         });
-        d.click(kSwitch);
+        EXPECT_FALSE(d.isEnabled(IDC_ADD)) << "the commands wait for protection";
+        d.click(IDC_PROTECT);
+        EXPECT_TRUE(d.isChecked(IDC_PROTECT));
+        EXPECT_TRUE(d.isEnabled(IDC_ADD));
     }
 
     void AddGuestWithPassword(DialogDriver& d) {
-        m_script.expectDialog(kAddUserIdd, [](DialogDriver& add) {
-            add.pickComboItem(kUserName, "anna");
-            add.click(kUserNeedsPassword);
-            add.typeText(kUserPassword, "erst");
-            add.typeText(kUserRepetition, "erst");
+        m_script.expectDialog(IDD_ADDUSER, [](DialogDriver& add) {
+            add.pickComboItem(IDC_USERNAME, "anna");
+            add.click(IDC_NEEDS_PASSWORD);
+            add.typeText(IDC_PASSWORD, "erst");
+            add.typeText(IDC_REPEAT, "erst");
             add.click(IDOK);
         });
-        d.click(kAdd);
+        d.click(IDC_ADD);
     }
 
     // Accounts are listed in the reverse of the store's order: "anna" above "Administrator".
     void ChangeGuestPassword(DialogDriver& d) {
-        d.selectListRow(kList, 0);
-        m_script.expectDialog(kSetPasswordIdd, [](DialogDriver& set) {
+        d.selectListRow(IDC_USERLIST, 0);
+        m_script.expectDialog(IDD_SETPASSWORD, [](DialogDriver& set) {
             EXPECT_EQ(set.window()->windowTitle().toStdString(), "Kennwort festlegen für anna");
-            EXPECT_TRUE(set.isChecked(kNeedsPassword));
-            set.typeText(kNewPassword, "neu");
-            set.typeText(kConfirmation, "neu");
+            EXPECT_TRUE(set.isChecked(IDC_SETPW_NEEDS_PASSWORD));
+            set.typeText(IDC_NEW_PASSWORD, "neu");
+            set.typeText(IDC_CONFIRM_PASSWORD, "neu");
             set.click(IDOK);
         });
-        d.click(kPasswordCommand);
+        d.click(IDC_SETPASSWORD);
     }
 };
 
@@ -73,18 +61,18 @@ TEST_F(FullFlow, FirstRunSetUpAddPasswordDeleteCloseAndLogInAgain) {
         SwitchOnWithAdministrator(d);
         AddGuestWithPassword(d);
         ChangeGuestPassword(d);
-        d.selectListRow(kList, 0);
-        d.click(kDelete);
+        d.selectListRow(IDC_USERLIST, 0);
+        d.click(IDC_DELETE);
         d.click(IDOK);
     });
     EXPECT_FALSE(Start());
     const std::string expected = ExportOf({AccountReg("Administrator", 1, "Administrator", "Geheim")}, kSettingsOnReg);
     EXPECT_EQ(ExportClsid(), expected);
 
-    m_script.expectDialog(kLoginIdd, [this](DialogDriver& login) {
-        login.typeText(kLoginPassword, "Geheim");
+    m_script.expectDialog(IDD_ADMINLOGIN, [this](DialogDriver& login) {
+        login.typeText(IDC_LOGIN_PASSWORD, "Geheim");
         m_script.expectDialog(CAccessManagerDlg::IDD, [](DialogDriver& d) {
-            EXPECT_TRUE(d.isChecked(kSwitch));
+            EXPECT_TRUE(d.isChecked(IDC_PROTECT));
             d.click(IDOK);
         });
         login.click(IDOK);

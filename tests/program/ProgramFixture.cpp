@@ -1,22 +1,15 @@
 #include "tests/program/ProgramFixture.h"
 
+#include "app/AccessManagerApp.h"
 #include "resources/resources.h"
+#include "tests/common/FileBytes.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace {
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 // The export is UTF-16LE with a BOM and CRLF line ends; tests compare UTF-8 text with LF.
 std::string ExportToUtf8(const std::string& strBytes) {
@@ -34,7 +27,7 @@ std::string ExportToUtf8(const std::string& strBytes) {
 } // namespace
 
 ProgramTest::ProgramTest() { vexor::res::registerProgramResources(); }
-ProgramTest::~ProgramTest() = default;
+ProgramTest::~ProgramTest() { vexor::registry::setAccountSource(nullptr); }
 
 int ProgramTest::RunTool(const std::string& strArguments) {
     vexor::registry::closeStore(); // the tool is another process: nothing of ours may stand in its way
@@ -43,9 +36,24 @@ int ProgramTest::RunTool(const std::string& strArguments) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+BOOL ProgramTest::Start() {
+    CAccessManagerApp app;
+    return app.InitInstance();
+}
+
+void ProgramTest::RunMainDialog(
+    const std::function<void(CTestAccessManagerDlg&, vexor::test::DialogDriver&)>& actions) {
+    CTestAccessManagerDlg dlg;
+    m_script.expectDialog(CAccessManagerDlg::IDD, [&](vexor::test::DialogDriver& d) {
+        actions(dlg, d);
+        d.click(IDOK);
+    });
+    dlg.DoModal();
+}
+
 void ProgramTest::Import(const std::string& strRegText) {
     const auto file = m_store.dir() / "fixture.reg";
-    std::ofstream(file, std::ios::binary) << "Windows Registry Editor Version 5.00\n\n" << strRegText;
+    writeFile(file.string(), "Windows Registry Editor Version 5.00\n\n" + strRegText);
     ASSERT_EQ(RunTool("import '" + file.string() + "'"), 0) << strRegText;
 }
 
@@ -54,7 +62,7 @@ std::string ProgramTest::ExportClsid() {
     std::filesystem::remove(file);
     if (RunTool("export 'HKCR\\CLSID' '" + file.string() + "' /y") != 0)
         return "";
-    std::string text = ExportToUtf8(ReadFile(file));
+    std::string text = ExportToUtf8(fileBytes(file.string()));
     const std::string clsid = "[HKEY_CLASSES_ROOT\\CLSID]\n\n";
     if (text.rfind(clsid, 0) == 0)
         text.erase(0, clsid.size());

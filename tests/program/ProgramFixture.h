@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,7 @@ class CTestAccessManagerDlg : public CAccessManagerDlg {
 class ProgramTest : public ::testing::Test {
   protected:
     ProgramTest();
-    ~ProgramTest() override;
+    ~ProgramTest() override; // also forgets an account source the test set
 
     // Imports a .reg text (UTF-8, REGEDIT4 or version 5 header) into the store.
     void Import(const std::string& strRegText);
@@ -32,6 +33,10 @@ class ProgramTest : public ::testing::Test {
     std::string ExportClsid();
     // Runs vexor-reg with the arguments; returns its exit status.
     int RunTool(const std::string& strArguments);
+    // Starts the program as its entry point does; what it answers (FALSE: no message loop follows).
+    static BOOL Start();
+    // Runs the main dialog: the actions work in it while it is up, then its close button ends it.
+    void RunMainDialog(const std::function<void(CTestAccessManagerDlg&, vexor::test::DialogDriver&)>& actions);
 
     TempStore m_store;
     vexor::test::ModalScript m_script;

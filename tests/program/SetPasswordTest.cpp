@@ -18,16 +18,13 @@ class SetPassword : public ProgramTest {
     }
 
     // Selects a row (or none), opens the password dialog and lets the actions work in it.
-    void RunPassword(int row, std::function<void(DialogDriver&)> actions) {
-        m_script.expectDialog(CAccessManagerDlg::IDD, [&](DialogDriver& d) {
+    void RunPassword(int row, const std::function<void(DialogDriver&)>& actions) {
+        RunMainDialog([&](CTestAccessManagerDlg&, DialogDriver& d) {
             if (row >= 0)
                 d.selectListRow(kList, row);
             m_script.expectDialog(IDD_SETPASSWORD, actions);
             d.click(kPasswordCommand);
-            d.click(IDOK);
         });
-        CTestAccessManagerDlg dlg;
-        dlg.DoModal();
     }
 };
 

@@ -1,10 +1,9 @@
 #include "tests/program/ProgramFixture.h"
 
-#include "app/AccessManagerApp.h"
 #include "platform/registry/fault_injection.h"
+#include "tests/common/FileBytes.h"
 
 #include <cstdint>
-#include <fstream>
 
 namespace {
 
@@ -26,25 +25,20 @@ class StartUp : public ProgramTest {
             d.escape();
         });
     }
-    BOOL Start() {
-        CAccessManagerApp app;
-        return app.InitInstance();
-    }
 };
 
-TEST_F(StartUp, WithoutAStoredSettingTheMainDialogOpensAtOnce) {
-    ExpectMainDialog([](DialogDriver& d) { EXPECT_FALSE(d.isChecked(IDC_PROTECT)); });
-    EXPECT_FALSE(Start());
-    EXPECT_EQ(ExportClsid(), "");
-}
-
-TEST_F(StartUp, ASettingsKeyWithoutItsUnnamedValueAsksNothing) {
-    Import("[HKEY_CLASSES_ROOT\\CLSID\\{C27D5E90-1B4A-4F36-8E2D-63A9F07B84D1}]\n\"Theme\"=\"dunkel\"\n" +
-           kAdminReg);
-    const std::string before = ExportClsid();
-    ExpectMainDialog();
-    Start();
-    EXPECT_EQ(ExportClsid(), before);
+// No stored setting: no store at all, or a settings key without its unnamed value.
+TEST_F(StartUp, WithoutAStoredSettingTheMainDialogOpensAtOnceAndNothingIsWritten) {
+    for (const std::string& fixture :
+         {std::string(), "[HKEY_CLASSES_ROOT\\CLSID\\{C27D5E90-1B4A-4F36-8E2D-63A9F07B84D1}]\n\"Theme\"=\"dunkel\"\n" +
+                             kAdminReg}) {
+        if (!fixture.empty())
+            Import(fixture);
+        const std::string before = ExportClsid();
+        ExpectMainDialog([](DialogDriver& d) { EXPECT_FALSE(d.isChecked(IDC_PROTECT)); });
+        EXPECT_FALSE(Start());
+        EXPECT_EQ(ExportClsid(), before);
+    }
 }
 
 TEST_F(StartUp, TheLoginTakesOnlyTheExactPasswordAndKeepsWhatWasTyped) {
@@ -139,8 +133,7 @@ TEST_F(StartUp, ACancelledLoginEndsWithCodeZeroAndWritesNothing) {
                 d.typeText(kLoginPassword, "falsch");
                 d.escape();
             });
-            CAccessManagerApp app;
-            app.InitInstance();
+            Start();
             std::exit(3); // not reached: the main dialog never opens
         },
         ::testing::ExitedWithCode(0), "");
@@ -161,19 +154,16 @@ TEST_F(StartUp, AVanishedAdministratorResetsStoreAndSettingsAfterAWarning) {
 // A damaged store must not pass for "no setting": that would open the accounts without a login.
 TEST_F(StartUp, ADamagedStoreIsReportedAndLeftAsItWas) {
     const std::string garbage = "SQLite format 3 - but not really, and no registry at all";
-    std::ofstream(m_store.path(), std::ios::binary) << garbage;
+    writeFile(m_store.path(), garbage);
     vexor::registry::closeStore();
     ASSERT_EQ(vexor::registry::checkStore(), ERROR_BADDB);
     const std::string reason = vexor::registry::lastStoreError();
-    EXPECT_NE(reason.find(m_store.path()), std::string::npos);
     m_script.expectMessageBox("Vexor IDE Zugriffsrechtverwaltung",
                               "Die Registrierungsdatenbank kann nicht gelesen werden:\n" + m_store.path() + "\n\n" +
                                   reason + "\n\nDas Programm wird beendet, ohne etwas zu verändern.",
                               MB_OK | MB_ICONHAND);
     EXPECT_FALSE(Start());
-    std::ifstream in(m_store.path(), std::ios::binary);
-    const std::string after((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(after, garbage);
+    EXPECT_EQ(fileBytes(m_store.path()), garbage);
 }
 
 } // namespace

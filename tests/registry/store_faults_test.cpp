@@ -1,22 +1,6 @@
-// The fault hooks themselves, and single calls that write several rows: a failure at any of their
-// operations leaves the store as it was.
+// Single calls that write several rows: a failure at any of their operations fails the call and leaves
+// the store as it was.
 #include "tests/registry/store_fixture.h"
-
-namespace testing_hooks = vexor::registry::testing;
-
-TEST_F(StoreTest, EveryCallIsCountedAndAFailedOperationFailsItsCallOnce) {
-    makeStore();
-    const std::uint64_t before = testing_hooks::operationCount();
-    EXPECT_EQ(storedValue(), "kept");
-    const std::uint64_t afterRead = testing_hooks::operationCount();
-    EXPECT_GT(afterRead, before);
-    ASSERT_EQ(setString(HKEY_CLASSES_ROOT, "v", "x"), ERROR_SUCCESS);
-    EXPECT_GT(testing_hooks::operationCount(), afterRead);
-    testing_hooks::failAtOperation(1, ERROR_WRITE_FAULT);
-    EXPECT_EQ(setString(HKEY_CLASSES_ROOT, "w", "x"), ERROR_WRITE_FAULT);
-    EXPECT_EQ(queryStatus(HKEY_CLASSES_ROOT, "w"), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(setString(HKEY_CLASSES_ROOT, "w", "x"), ERROR_SUCCESS) << "the fault fires once";
-}
 
 TEST_F(StoreTest, FailingAnyOperationOfATreeDeletionKeepsTheTree) {
     writeString(HKEY_CLASSES_ROOT, "Tree\\Branch", "v", "x");

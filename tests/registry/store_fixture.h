@@ -4,27 +4,13 @@
 
 #include "platform/registry/fault_injection.h"
 #include "platform/registry/store.h"
+#include "tests/common/FileBytes.h"
 #include "tests/common/TempStore.h"
 #include "tests/registry/registry_test_support.h"
 
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <sqlite3.h>
 #include <string>
-
-// The bytes of a file; "" for a folder.
-inline std::string fileBytes(const std::string& path) {
-    if (std::filesystem::is_directory(path))
-        return {};
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 class StoreTest : public ::testing::Test {
   protected:

@@ -62,6 +62,7 @@ TEST(RegToolArguments, RefusesWrongShapes) {
     EXPECT_NE(Refusal({"query", "HKCR\\A", "/d", "x"}).find("not a switch of QUERY"), std::string::npos);
     EXPECT_NE(Refusal({"add", "HKCR\\A", "/t", "REG_QWORD"}).find("not a type"), std::string::npos);
     EXPECT_NE(Refusal({"add", "HKCR\\A", "/t", ""}).find("not a type"), std::string::npos);
+    EXPECT_NE(Refusal({"add", "HKCR\\A", "/t", "SZ"}).find("not a type"), std::string::npos);
     EXPECT_NE(Refusal({"add", "HKCR\\A", "/a"}).find("Unexpected argument"), std::string::npos);
     EXPECT_NE(Refusal({"query", "HKCU\\A"}).find("not kept"), std::string::npos);
     CRegArguments args; // a failed line still names its operation, for the usage hint

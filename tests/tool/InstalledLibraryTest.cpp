@@ -60,12 +60,17 @@ TEST_F(VexorRegTool, AnotherUserReadsTheMachineStoreThroughTheInstalledLibraryBu
         std::string::npos);
     EXPECT_NE(Shell(tool + "add 'HKCR\\CLSID' /v x /f").strErr.find("can't be written by this user"),
               std::string::npos);
-    // Root's, readable by all; the reader used the log files root's writes left and made none. A store
-    // root's programs made anew (owner-only) is repaired by configuring the package again.
+    // Root's, readable by all; the reader used the log files root's writes left and made none. An
+    // owner-only store is repaired by configuring the package again, and one that root's programs make
+    // anew in the machine folder (here a folder of that name in a mount namespace of its own) is shared.
     const std::string modes = "cd " + Path("var/lib") + " && stat -c '%a %U %n' vexor vexor/*";
     const std::string shared = "755 root vexor\n644 root vexor/registry.db\n644 root vexor/registry.db-shm\n"
                                "644 root vexor/registry.db-wal\n";
     EXPECT_EQ(Shell(modes).strOut, shared);
     EXPECT_EQ(Shell("chmod 600 " + Path("var/lib/vexor/") + "* && " + configure + " && " + modes).strOut,
+              shared);
+    EXPECT_EQ(Shell("unshare -m sh -c 'mount -t tmpfs tmpfs /var/lib && mkdir -m 755 /var/lib/vexor && "
+                    "env -u VEXOR_REGISTRY " VEXOR_BUILD_DIR "/bin/vexor-reg add \"HKCR\\CLSID\" /f >/dev/null && "
+                    "cd /var/lib && stat -c \"%a %U %n\" vexor vexor/registry.db*'").strOut,
               shared);
 }

@@ -31,10 +31,8 @@ TEST(RegToolKeyPath, AcceptsShortAndFullRootNamesInAnyCaseAndKeepsTheSubKeyAsTyp
 }
 
 TEST(RegToolKeyPath, RefusesEmptyPartsAndRootsTheStoreDoesNotKeep) {
-    EXPECT_NE(Refusal("HKCR\\a\\\\b").find("empty part"), std::string::npos);
-    for (const char* pszPath : {"HKCR\\a\\\\", "HKCR\\", "HKCR\\\\a", "\\HKCR\\a", "", "HKCRX\\a"})
+    for (const char* pszPath : {"HKCR\\a\\\\b", "HKCR\\a\\\\", "HKCR\\", "HKCR\\\\a", "\\HKCR\\a", "", "HKCRX\\a"})
         Refusal(pszPath);
-    EXPECT_NE(Refusal("HKCU\\Software").find("not kept in this store"), std::string::npos);
     EXPECT_NE(Refusal("HKEY_USERS").find("not kept in this store"), std::string::npos);
     EXPECT_NE(Refusal("HKXX\\a").find("not a root key"), std::string::npos);
 }

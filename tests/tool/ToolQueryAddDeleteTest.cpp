@@ -17,7 +17,7 @@ TEST_F(VexorRegTool, PrintsUsageVersionAndTheStoreInUse) {
 // go through them all); here: that it reaches the user, with the way to the usage, and that neither the
 // store nor a file comes into being.
 TEST_F(VexorRegTool, RefusalsReachTheUserAndCreateNothing) {
-    WriteFile(Path("empty.reg"), "");
+    writeFile(Path("empty.reg"), "");
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{}, "Type \"vexor-reg /?\" for usage."},
         {{"query"}, "Type \"vexor-reg QUERY /?\" for usage."},
@@ -81,7 +81,7 @@ TEST_F(VexorRegTool, AddsEachTypeAndQueryShowsIt) {
 // terminal refuses; export's is here too, as it is the same question.
 TEST_F(VexorRegTool, ReplacingOrDeletingAsksOrNeedsForce) {
     Ok({"add", kKey + "\\Sub", "/v", "Name", "/d", "old"});
-    WriteFile(Path("old.reg"), "precious");
+    writeFile(Path("old.reg"), "precious");
     const auto name = [&] { return StoredData("VexorToolTest\\Sub", "Name"); };
     const struct {
         std::vector<std::string> command;
@@ -89,7 +89,7 @@ TEST_F(VexorRegTool, ReplacingOrDeletingAsksOrNeedsForce) {
         std::function<std::string()> state;
     } cases[] = {
         {{"add", kKey + "\\Sub", "/v", "Name", "/d", "new"}, "Overwrite it (Yes/No)?", name},
-        {{"export", kKey, Path("old.reg")}, "(Yes/No)?", [&] { return ReadFile(Path("old.reg")); }},
+        {{"export", kKey, Path("old.reg")}, "(Yes/No)?", [&] { return fileBytes(Path("old.reg")); }},
         {{"delete", kKey}, "Delete the key " + kPath + " with everything below it (Yes/No)?", name},
     };
     for (const auto& c : cases) {
@@ -107,7 +107,7 @@ TEST_F(VexorRegTool, ReplacingOrDeletingAsksOrNeedsForce) {
     Ok({"add", kKey, "/v", "Name", "/d", "forced", "/f"});
     EXPECT_EQ(StoredData("VexorToolTest", "Name"), "forced\0"s);
     Ok({"export", kKey, Path("old.reg"), "/Y"});
-    EXPECT_EQ(ReadFile(Path("old.reg")), Exported(kKey));
+    EXPECT_EQ(fileBytes(Path("old.reg")), Exported(kKey));
     Ok({"delete", kKey, "/f"});
     Fails({"query", kKey}, "unable to find");
 }

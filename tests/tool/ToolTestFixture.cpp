@@ -7,9 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <spawn.h>
 #include <stdexcept>
@@ -49,7 +46,7 @@ CToolResult Spawn(std::vector<std::string> argv, int stdinFd) {
     Check(spawnError == 0, "posix_spawn");
     int status = 0;
     Check(waitpid(pid, &status, 0) == pid, "waitpid");
-    auto written = [](FILE* file) { return ReadFile("/proc/self/fd/" + std::to_string(fileno(file))); };
+    auto written = [](FILE* file) { return fileBytes("/proc/self/fd/" + std::to_string(fileno(file))); };
     return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), written(out.get()),
             written(err.get())};
 }
@@ -71,30 +68,6 @@ std::vector<std::string> Command(const std::vector<std::string>& args, const std
 }
 
 } // namespace
-
-std::string ReadFile(const std::string& strPath) {
-    std::ifstream file(strPath, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const std::string& strPath, const std::string& bytes) {
-    std::ofstream(strPath, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-void VexorRegTool::SetUp() {
-    std::string strTemplate = (std::filesystem::temp_directory_path() / "vexor-reg-test-XXXXXX").string();
-    ASSERT_NE(mkdtemp(strTemplate.data()), nullptr);
-    m_strDir = strTemplate;
-    m_strStore = Path("registry.db");
-    setenv("VEXOR_REGISTRY", m_strStore.c_str(), 1); // for the direct looks of this process
-    vexor::registry::closeStore();
-}
-
-void VexorRegTool::TearDown() {
-    vexor::registry::closeStore();
-    std::error_code error;
-    std::filesystem::remove_all(m_strDir, error);
-}
 
 CToolResult VexorRegTool::Run(const std::vector<std::string>& args, const std::string& strStore,
                               const std::vector<std::string>& wrapper) const {
@@ -136,7 +109,7 @@ CToolResult VexorRegTool::Fails(const std::vector<std::string>& args,
 
 std::string VexorRegTool::Exported(const std::string& strKey) const {
     const CToolResult result = Run({"export", strKey, Path("snapshot.reg"), "/y"});
-    return result.nExitCode == 0 ? ReadFile(Path("snapshot.reg")) : std::string();
+    return result.nExitCode == 0 ? fileBytes(Path("snapshot.reg")) : std::string();
 }
 
 std::string VexorRegTool::StoredData(const std::string& strSubKey, const std::string& strName) const {

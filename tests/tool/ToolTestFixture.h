@@ -2,6 +2,9 @@
 // into the store through the registry calls (to see the exact bytes the tool left there).
 #pragma once
 
+#include "tests/common/FileBytes.h"
+#include "tests/common/TempStore.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -18,14 +21,8 @@ struct CToolResult {
     std::string strErr;
 };
 
-std::string ReadFile(const std::string& strPath);
-void WriteFile(const std::string& strPath, const std::string& bytes);
-
 class VexorRegTool : public ::testing::Test {
   protected:
-    void SetUp() override;
-    void TearDown() override;
-
     // The tool on strStore (this test's store when empty) with /dev/null as stdin: no terminal, as in
     // scripts and CI. `wrapper` runs it with less memory (prlimit).
     CToolResult Run(const std::vector<std::string>& args, const std::string& strStore = "",
@@ -45,6 +42,7 @@ class VexorRegTool : public ::testing::Test {
     // A value's bytes read straight from this test's store; "<no value>" when it isn't there.
     std::string StoredData(const std::string& strSubKey, const std::string& strName) const;
 
-    std::string m_strDir;
-    std::string m_strStore;
+    TempStore m_temp; // this test's folder and store; this process's registry calls go to it too
+    const std::string m_strDir = m_temp.dir().string();
+    const std::string m_strStore = m_temp.path();
 };

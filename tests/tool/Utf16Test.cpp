@@ -40,11 +40,3 @@ TEST(RegToolUtf16, ValidatesUtf8Strictly) {
     EXPECT_FALSE(IsValidUtf8("\xE0\x80\xAF"));
     EXPECT_FALSE(IsValidUtf8("\xED\xB2\x80"));
 }
-
-TEST(RegToolUtf16, LittleEndianBytes) {
-    EXPECT_EQ(ToUtf16Le(u"A\u20AC"), "A\0\xAC\x20"s);
-    std::u16string text;
-    ASSERT_TRUE(FromUtf16Le("A\0\xAC\x20"s, text));
-    EXPECT_EQ(text, u"A\u20AC");
-    EXPECT_FALSE(FromUtf16Le("A\0B"s, text));
-}

@@ -56,13 +56,3 @@ TEST(RegToolValueData, MultiStringsAreSeparatedByBackslashZero) {
     ExpectRefused(REG_MULTI_SZ, "\\0a", "empty string");
     ExpectRefused(REG_MULTI_SZ, "two\\0\\0strings", "empty string");
 }
-
-TEST(RegToolValueData, KnowsTheSixTypeNamesInAnyCase) {
-    DWORD dwType = 0;
-    EXPECT_TRUE(ParseTypeName("reg_expand_sz", dwType));
-    EXPECT_EQ(dwType, DWORD(REG_EXPAND_SZ));
-    EXPECT_TRUE(ParseTypeName("REG_NONE", dwType));
-    EXPECT_EQ(dwType, DWORD(REG_NONE));
-    EXPECT_FALSE(ParseTypeName("REG_QWORD", dwType));
-    EXPECT_FALSE(ParseTypeName("SZ", dwType));
-}

@@ -1,5 +1,7 @@
 #include "platform/registry/detail/store_file.h"
 
+#include "platform/registry/store.h"
+
 #include "platform/registry/detail/db.h"
 #include "platform/registry/detail/schema.h"
 
@@ -240,8 +242,10 @@ LONG createStoreFile(const std::string& path, std::string& reason) {
         reason = "can't be created (" + errnoText(errno) + ")";
         return statusForErrno(errno);
     }
-    // The store holds passwords in plain text: it is the user's alone, whatever the umask.
-    fchmod(fd, 0600);
+    // The store holds passwords in plain text: it is the user's alone, whatever the umask. The machine
+    // store's folder is root's and shared on purpose: the IDE checks passwords in every user's session,
+    // as it reads HKCR on Windows, and SQLite gives the -wal and -shm files the store's mode.
+    fchmod(fd, folder == kMachineStoreFolder ? 0644 : 0600);
     ::close(fd);
     const int rc = buildStore(temporary);
     const int linked = rc == SQLITE_OK ? link(temporary.c_str(), path.c_str()) : 0;

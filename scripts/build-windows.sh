@@ -17,6 +17,7 @@ rm -rf "$stage" build-windows/vexor-access-manager-win32.zip
 mkdir -p "$stage"
 cp build-windows/bin/vexor-reg.exe "$stage"/
 [ ! -f build-windows/bin/vexor-access-manager.exe ] || cp build-windows/bin/vexor-access-manager.exe "$stage"/
+i686-w64-mingw32-strip "$stage"/*.exe # the debug information stays in bin/
 cp packaging/windows/LIESMICH.txt "$stage"/
 (cd "$stage" && cmake -E tar cf ../vexor-access-manager-win32.zip --format=zip -- *)
 echo "build-windows/vexor-access-manager-win32.zip"

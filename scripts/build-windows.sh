@@ -6,18 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake make g++-mingw-w64-i686-win32 googletest wine wine32:i386)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-packages.sh cmake make g++-mingw-w64-i686-win32 googletest wine wine32:i386
 
 cmake --preset windows ${VEXOR_CMAKE_ARGS:-}
 cmake --build build-windows -j"$(nproc)"
@@ -28,6 +17,7 @@ rm -rf "$stage" build-windows/vexor-access-manager-win32.zip
 mkdir -p "$stage"
 cp build-windows/bin/vexor-reg.exe "$stage"/
 [ ! -f build-windows/bin/vexor-access-manager.exe ] || cp build-windows/bin/vexor-access-manager.exe "$stage"/
+i686-w64-mingw32-strip "$stage"/*.exe # the debug information stays in bin/
 cp packaging/windows/LIESMICH.txt "$stage"/
 (cd "$stage" && cmake -E tar cf ../vexor-access-manager-win32.zip --format=zip -- *)
 echo "build-windows/vexor-access-manager-win32.zip"

@@ -8,11 +8,12 @@ bash scripts/setup.sh
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
 bash scripts/package.sh
 
-# One after another: the Windows suites share Wine's registry. A persistent Wine server saves starting
-# one for every case; it is ended again however the run ends.
+# One after another: the Windows suites share Wine's registry. A Wine server kept for a few seconds
+# after each program saves starting one for every case. Never one kept for good: it inherits the
+# files this script has open, a build lock held around the script among them.
 bash scripts/build-windows.sh
 export WINEPREFIX="$PWD/build-windows/wine"
 cmake/wine-run.sh build-windows/bin/vexor-reg.exe /? >/dev/null # creates the prefix when it is new
-wineserver -p
-trap 'wineserver -k || true' EXIT
+wineserver -p10
 (cd build-windows && ctest --output-on-failure -j1)
+wineserver -k || true

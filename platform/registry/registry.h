@@ -19,6 +19,7 @@
 #define RegEnumKeyExA vexor::registry::win32::enumKey
 #define RegEnumValueA vexor::registry::win32::enumValue
 #define SHDeleteKeyA vexor::registry::win32::deleteTree
+#define RegCloseKey vexor::registry::win32::closeKey
 #else
 
 // The calls, their constants and their C linkage are the shared library's public interface, the one

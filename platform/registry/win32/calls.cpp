@@ -1,7 +1,7 @@
 #include "platform/registry/win32/calls.h"
 
 #include "platform/registry/win32/text.h"
-#include "platform/registry/win32/write_status.h"
+#include "platform/registry/win32/journal.h"
 
 #include <shlwapi.h>
 
@@ -114,38 +114,28 @@ LONG openKey(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM samDesired, PHK
     const std::optional<std::wstring> path = name(lpSubKey);
     if (!path)
         return ERROR_NO_UNICODE_TRANSLATION;
-    return RegOpenKeyExW(hKey, orNull(lpSubKey, *path), ulOptions, samDesired, phkResult);
+    const LONG status = RegOpenKeyExW(hKey, orNull(lpSubKey, *path), ulOptions, samDesired, phkResult);
+    if (status == ERROR_SUCCESS)
+        rememberHandle(*phkResult, hKey, orNull(lpSubKey, *path));
+    return status;
 }
 
-namespace {
-
-LONG createKeyNoted(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass, DWORD dwOptions, REGSAM samDesired,
-                    LPSECURITY_ATTRIBUTES lpSecurityAttributes, PHKEY phkResult, LPDWORD lpdwDisposition) {
+LONG createKey(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass, DWORD dwOptions, REGSAM samDesired,
+               LPSECURITY_ATTRIBUTES lpSecurityAttributes, PHKEY phkResult, LPDWORD lpdwDisposition) {
     if (!phkResult)
         return ERROR_BADKEY;
     const std::optional<std::wstring> path = throughCodePage(lpSubKey ? lpSubKey : "");
     const std::optional<std::wstring> keyClass = throughCodePage(lpClass ? lpClass : "");
-    if (!path || !keyClass)
-        return ERROR_NO_UNICODE_TRANSLATION;
-    return RegCreateKeyExW(hKey, orNull(lpSubKey, *path), Reserved, lpClass ? const_cast<wchar_t*>(keyClass->c_str()) : nullptr,
-                           dwOptions, samDesired, lpSecurityAttributes, phkResult, lpdwDisposition);
-}
-
-LONG setValueNoted(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const BYTE* lpData, DWORD cbData);
-
-} // namespace
-
-LONG createKey(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass, DWORD dwOptions, REGSAM samDesired,
-               LPSECURITY_ATTRIBUTES lpSecurityAttributes, PHKEY phkResult, LPDWORD lpdwDisposition) {
-    const LONG status = createKeyNoted(hKey, lpSubKey, Reserved, lpClass, dwOptions, samDesired, lpSecurityAttributes,
-                                       phkResult, lpdwDisposition);
-    noteWrite(status);
-    return status;
-}
-
-LONG setValue(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const BYTE* lpData, DWORD cbData) {
-    const LONG status = setValueNoted(hKey, lpValueName, Reserved, dwType, lpData, cbData);
-    noteWrite(status);
+    LONG status = ERROR_NO_UNICODE_TRANSLATION;
+    if (path && keyClass) {
+        beforeChange();
+        status = RegCreateKeyExW(hKey, orNull(lpSubKey, *path), Reserved,
+                                 lpClass ? const_cast<wchar_t*>(keyClass->c_str()) : nullptr, dwOptions, samDesired,
+                                 lpSecurityAttributes, phkResult, lpdwDisposition);
+    }
+    if (status == ERROR_SUCCESS)
+        rememberHandle(*phkResult, hKey, orNull(lpSubKey, *path));
+    noteWrite(status, hKey, path ? orNull(lpSubKey, *path) : nullptr, nullptr);
     return status;
 }
 
@@ -159,33 +149,32 @@ LONG queryValue(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpTyp
     return queryWide(hKey, orNull(lpValueName, *valueName), lpType, lpData, lpcbData);
 }
 
-namespace {
-
-LONG setValueNoted(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const BYTE* lpData, DWORD cbData) {
+LONG setValue(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const BYTE* lpData, DWORD cbData) {
     const std::optional<std::wstring> valueName = throughCodePage(lpValueName ? lpValueName : "");
-    if (!valueName)
-        return ERROR_NO_UNICODE_TRANSLATION;
-    if (!isText(dwType) || !lpData)
-        return RegSetValueExW(hKey, orNull(lpValueName, *valueName), Reserved, dwType, lpData, cbData);
-    const std::optional<std::wstring> text =
-        throughCodePage(std::string_view(reinterpret_cast<const char*>(lpData), cbData));
-    if (!text)
-        return ERROR_NO_UNICODE_TRANSLATION;
-    return RegSetValueExW(hKey, orNull(lpValueName, *valueName), Reserved, dwType,
-                          reinterpret_cast<const BYTE*>(text->data()), static_cast<DWORD>(text->size() * 2));
+    std::optional<std::wstring> text;
+    if (isText(dwType) && lpData)
+        text = throughCodePage(std::string_view(reinterpret_cast<const char*>(lpData), cbData));
+    LONG status = ERROR_NO_UNICODE_TRANSLATION;
+    if (valueName && (!isText(dwType) || !lpData || text))
+        beforeChange();
+    if (valueName && (!isText(dwType) || !lpData))
+        status = RegSetValueExW(hKey, valueName->c_str(), Reserved, dwType, lpData, cbData);
+    else if (valueName && text)
+        status = RegSetValueExW(hKey, valueName->c_str(), Reserved, dwType, reinterpret_cast<const BYTE*>(text->data()),
+                                static_cast<DWORD>(text->size() * 2));
+    noteWrite(status, hKey, nullptr, valueName ? valueName->c_str() : L"");
+    return status;
 }
 
-} // namespace
-
+// Inside a transaction deletions wait for its commit (journal.h).
 LONG deleteValue(HKEY hKey, LPCSTR lpValueName) {
     const std::optional<std::wstring> valueName = name(lpValueName);
     if (!valueName)
         return ERROR_NO_UNICODE_TRANSLATION;
-    const LONG status = RegDeleteValueW(hKey, orNull(lpValueName, *valueName));
-    // Not finding what a delete names is no failure of the transaction.
-    if (status != ERROR_FILE_NOT_FOUND)
-        noteWrite(status);
-    return status;
+    if (const std::optional<LONG> deferred = deferDeleteValue(hKey, valueName->c_str()))
+        return *deferred;
+    beforeChange();
+    return RegDeleteValueW(hKey, orNull(lpValueName, *valueName));
 }
 
 LONG enumKey(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LPDWORD lpReserved, LPSTR lpClass,
@@ -224,10 +213,15 @@ DWORD deleteTree(HKEY hKey, LPCSTR pszSubKey) {
     const std::optional<std::wstring> path = name(pszSubKey);
     if (!path)
         return ERROR_NO_UNICODE_TRANSLATION;
-    const DWORD status = SHDeleteKeyW(hKey, orNull(pszSubKey, *path));
-    if (status != ERROR_FILE_NOT_FOUND)
-        noteWrite(static_cast<LONG>(status));
-    return status;
+    if (const std::optional<LONG> deferred = deferDeleteKey(hKey, path->c_str()))
+        return static_cast<DWORD>(*deferred);
+    beforeChange();
+    return SHDeleteKeyW(hKey, orNull(pszSubKey, *path));
+}
+
+LONG closeKey(HKEY hKey) {
+    forgetHandle(hKey);
+    return RegCloseKey(hKey);
 }
 
 } // namespace vexor::registry::win32

@@ -19,5 +19,6 @@ LONG enumKey(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LPDWORD 
 LONG enumValue(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName, LPDWORD lpReserved,
                LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData);
 DWORD deleteTree(HKEY hKey, LPCSTR pszSubKey);
+LONG closeKey(HKEY hKey);
 
 } // namespace vexor::registry::win32

@@ -1,15 +1,10 @@
 // The store extras on Windows. The registry there is the system's: it is always there, so checking it
-// means reaching the keys the program keeps; ReadScope has nothing to share (each read asks the
-// registry); and a Transaction reports the first write inside it that failed.
-//
-// Windows' own transacted registry is not used: Wine does not implement it (RegCreateKeyTransacted
-// answers ERROR_CALL_NOT_IMPLEMENTED). The writes inside a Transaction reach the registry as they are
-// made, so a crash part-way leaves what was written up to then.
+// means reaching the keys the program keeps, and ReadScope has nothing to share (each read asks the
+// registry). Transactions: journal.h.
 #include "platform/registry/store.h"
 
 #include "platform/registry/registry.h"
 #include "platform/registry/win32/text.h"
-#include "platform/registry/win32/write_status.h"
 
 #include <string>
 
@@ -19,9 +14,6 @@ namespace {
 
 constexpr const char* kHive = "HKEY_CLASSES_ROOT";
 
-int g_depth = 0;
-LONG g_firstFailure = ERROR_SUCCESS;
-bool g_abandoned = false;
 std::string g_lastError;
 
 std::string describe(LONG status) {
@@ -36,13 +28,6 @@ std::string describe(LONG status) {
 }
 
 } // namespace
-
-namespace win32 {
-void noteWrite(LONG status) {
-    if (g_depth > 0 && status != ERROR_SUCCESS && g_firstFailure == ERROR_SUCCESS)
-        g_firstFailure = status;
-}
-} // namespace win32
 
 std::string storePath() {
     return kHive;
@@ -68,36 +53,6 @@ std::string lastStoreError() {
 
 void closeStore() {
     g_lastError.clear();
-}
-
-Transaction::Transaction() {
-    m_outermost = g_depth++ == 0;
-    if (m_outermost) {
-        g_firstFailure = ERROR_SUCCESS;
-        g_abandoned = false;
-    }
-}
-
-Transaction::~Transaction() {
-    if (!m_done) {
-        if (!m_outermost)
-            g_abandoned = true;
-        --g_depth;
-    }
-}
-
-LONG Transaction::commit() {
-    if (m_done)
-        return m_status;
-    m_done = true;
-    --g_depth;
-    if (m_outermost)
-        m_status = g_abandoned ? ERROR_CANTWRITE : g_firstFailure;
-    return m_status;
-}
-
-LONG Transaction::status() const {
-    return m_status;
 }
 
 ReadScope::ReadScope() = default;

@@ -14,6 +14,7 @@ bash scripts/package.sh
 bash scripts/build-windows.sh
 export WINEPREFIX="$PWD/build-windows/wine"
 cmake/wine-run.sh build-windows/bin/vexor-reg.exe /? >/dev/null # creates the prefix when it is new
+wineserver -w # the server of that first run must be gone: -p refuses to start beside a running one
 wineserver -p10
 (cd build-windows && ctest --output-on-failure -j1)
 wineserver -k || true

@@ -54,8 +54,7 @@ TEST_F(MainDialog, SwitchingOnWithoutAnAdministratorAsksForOneAndACancelWritesNo
 // A save that fails leaves the store as it was, and the user is told so and why; the list then shows
 // what the store holds.
 TEST_F(MainDialog, AFailedSaveSaysWhyAndShowsWhatTheStoreHolds) {
-    Import(kSettingsOnReg + kAdminReg +
-           AccountReg("bob", 0, "Gast", ""));
+    Import(kSettingsOnReg + kAdminReg + AccountReg("bob", 0, "Gast", ""));
     const std::string before = ExportClsid();
     const std::pair<LONG, const char*> causes[] = {
         {ERROR_BUSY, "Die Registrierungsdatenbank ist von einem anderen Programm gesperrt. (Fehler 170)"},
@@ -120,16 +119,27 @@ TEST_F(MainDialog, ANonClickOnTheSwitchAndEnterWriteNothing) {
     EXPECT_EQ(ExportClsid(), "");
 }
 
-TEST_F(MainDialog, DeleteRefusesTheAdministratorAndRemovesOthers) {
-    Import(kSettingsOnReg + kAdminReg +
-           AccountReg("bob", 0, "Gast", ""));
+// Access rights change nothing, for the administrator (refused) or anyone else (inert); delete
+// refuses the administrator and removes any other account.
+TEST_F(MainDialog, TheAdministratorIsRefusedAccessRightsAndDeletionAndOthersAreDeleted) {
+    Import(kSettingsOnReg + kAdminReg + AccountReg("bob", 0, "Gast", ""));
+    const std::string before = ExportClsid();
     RunMainDialog([&](CTestAccessManagerDlg& dlg, DialogDriver& d) {
         // The list shows the accounts in the reverse of the store's order: bob, Administrator.
         d.selectListRow(kList, 1);
+        m_script.expectMessageBox("Löschen", kRightsRefusal, MB_OK | MB_ICONHAND).thenAnswer(ModalScript::Answer::Escape);
+        dlg.OnAccessRights();
         m_script.expectMessageBox("Löschen", kDeleteRefusal, MB_OK | MB_ICONHAND).thenPress(IDOK);
         d.click(kDelete);
         EXPECT_EQ(dlg.UserList().GetItemCount(), 2);
         d.selectListRow(kList, 0);
+        m_script.expectDialog(IDD_ACCESSRIGHTS, [](DialogDriver& rights) {
+            EXPECT_FALSE(rights.isEnabled(IDC_GROUP));
+            EXPECT_FALSE(rights.isEnabled(IDC_RIGHTS));
+            rights.click(IDOK);
+        });
+        dlg.OnAccessRights();
+        EXPECT_EQ(ExportClsid(), before);
         d.click(kDelete);
         ASSERT_EQ(dlg.UserList().GetItemCount(), 1);
         EXPECT_EQ(dlg.UserList().GetItemText(0, 0), "Administrator");
@@ -154,25 +164,6 @@ TEST_F(MainDialog, DeleteWithoutSelectionRemovesNothingButRewritesTheStore) {
            "[HKEY_CLASSES_ROOT\\CLSID\\{4F1A6B2E-93C7-4E58-A0D4-7B2C5E9F1163}\\bob\\sub]\n");
     RunMainDialog([&](CTestAccessManagerDlg&, DialogDriver& d) { d.click(kDelete); });
     EXPECT_EQ(ExportClsid(), ExportOf({kAdminReg, AccountReg("bob", 1, "Gast", "pw", "7")}, kSettingsOnReg));
-}
-
-TEST_F(MainDialog, AccessRightsAreRefusedForTheAdministratorAndInertForOthers) {
-    Import(kSettingsOnReg + kAdminReg +
-           AccountReg("bob", 0, "Gast", ""));
-    const std::string before = ExportClsid();
-    RunMainDialog([&](CTestAccessManagerDlg& dlg, DialogDriver& d) {
-        d.selectListRow(kList, 1);
-        m_script.expectMessageBox("Löschen", kRightsRefusal, MB_OK | MB_ICONHAND).thenAnswer(ModalScript::Answer::Escape);
-        dlg.OnAccessRights();
-        d.selectListRow(kList, 0);
-        m_script.expectDialog(IDD_ACCESSRIGHTS, [](DialogDriver& rights) {
-            EXPECT_FALSE(rights.isEnabled(IDC_GROUP));
-            EXPECT_FALSE(rights.isEnabled(IDC_RIGHTS));
-            rights.click(IDOK);
-        });
-        dlg.OnAccessRights();
-    });
-    EXPECT_EQ(ExportClsid(), before);
 }
 
 } // namespace

@@ -37,8 +37,7 @@ std::vector<std::string> Column(CUserList& list, int nCol) {
 }
 
 TEST_F(UserListTest, ShowsTheStoreNewestOnTopInFiveColumnsHoweverOftenItLoads) {
-    Import(AccountReg("Carl", 0, "Gast", "c") + kAdminReg +
-           AccountReg("Bob", 0, "Gast", "b"));
+    Import(AccountReg("Carl", 0, "Gast", "c") + kAdminReg + AccountReg("Bob", 0, "Gast", "b"));
     WithList([](CUserList& list) {
         list.LoadUsers();
         list.LoadUsers();
@@ -99,8 +98,7 @@ TEST_F(UserListTest, BytesThatAreNoUtf8SurviveASaveUnchanged) {
 // A save deletes the store and writes it anew; whatever fails in between, the store is the old one
 // whole, never a store without its administrator.
 TEST_F(UserListTest, ASaveThatFailsAnywhereLeavesTheOldStoreWhole) {
-    Import(kSettingsOnReg + kAdminReg +
-           AccountReg("bob", 0, "Gast", "b"));
+    Import(kSettingsOnReg + kAdminReg + AccountReg("bob", 0, "Gast", "b"));
     const std::string before = ExportClsid();
     std::uint64_t operations = 0;
     WithList([&](CUserList& list) {
@@ -119,8 +117,7 @@ TEST_F(UserListTest, ASaveThatFailsAnywhereLeavesTheOldStoreWhole) {
 }
 
 TEST_F(UserListTest, ASaveKilledAnywhereLeavesTheOldStoreOrTheNewOne) {
-    Import(kSettingsOnReg + kAdminReg +
-           AccountReg("bob", 0, "Gast", "b"));
+    Import(kSettingsOnReg + kAdminReg + AccountReg("bob", 0, "Gast", "b"));
     const std::string before = ExportClsid();
     const std::string after = ExportOf({kAdminReg, AccountReg("bob", 0, "Gast", "neu")}, kSettingsOnReg);
     std::uint64_t operations = 0;

@@ -257,11 +257,14 @@ TEST_F(StoreTest, ClosingTheStoreInvalidatesItsHandles) {
     EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, "Stored")) << "the key itself stays";
 }
 
-TEST_F(StoreTest, OtherPredefinedRootsAreInvalidHandles) {
+// Only the two kept roots exist, each a hive of its own.
+TEST_F(StoreTest, OtherPredefinedRootsAreInvalidHandlesAndTheKeptOnesAreSeparateHives) {
     for (DWORD root : {0x80000001u, 0x80000003u}) { // HKEY_CURRENT_USER, HKEY_USERS
         const HKEY handle = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
         EXPECT_EQ(openStatus(handle, "Software"), ERROR_INVALID_HANDLE);
         EXPECT_EQ(createStatus(handle, "Software"), ERROR_INVALID_HANDLE);
     }
     EXPECT_FALSE(fs::exists(path()));
+    makeKey(HKEY_CLASSES_ROOT, "OnlyHere");
+    EXPECT_TRUE(subkeyNames(HKEY_LOCAL_MACHINE).empty());
 }

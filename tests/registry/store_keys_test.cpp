@@ -16,12 +16,6 @@ TEST_F(StoreTest, EmptySubkeyDeletesTheHandlesOwnKeyButNoSubkeyOrARootIsNeverDel
     EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, "Parent"));
 }
 
-TEST_F(StoreTest, RootsAreSeparateHives) {
-    makeKey(HKEY_CLASSES_ROOT, "OnlyHere");
-    EXPECT_FALSE(keyExists(HKEY_LOCAL_MACHINE, "OnlyHere"));
-    EXPECT_TRUE(subkeyNames(HKEY_LOCAL_MACHINE).empty());
-}
-
 TEST_F(StoreTest, RandomNamesGetDefinedAnswersAndNeverDamageTheStore) {
     std::mt19937 random(7);
     const char alphabet[] = "ab\\\\%\xC3\xBC\xFF\x80 Z_";

@@ -106,10 +106,6 @@ TEST_F(VexorRegTool, ReplacingOrDeletingAsksOrNeedsForce) {
     Ok({"add", kKey, "/v", "Name", "/d", "old"});
     Ok({"add", kKey, "/v", "Name", "/d", "forced", "/f"});
     EXPECT_EQ(StoredData("VexorToolTest", "Name"), "forced\0"s);
-    Ok({"export", kKey, Path("old.reg"), "/Y"});
-    EXPECT_EQ(fileBytes(Path("old.reg")), Exported(kKey));
-    Ok({"delete", kKey, "/f"});
-    Fails({"query", kKey}, "unable to find");
 }
 
 TEST_F(VexorRegTool, AddWithoutAValueOnlyCreatesTheKey) {

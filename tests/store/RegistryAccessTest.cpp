@@ -41,8 +41,9 @@ TEST_F(RegistryAccess, MissingThingsFallBackAndLeaveTheirStatus) {
     EXPECT_FALSE(RegValueExists(HKEY_CLASSES_ROOT, "CLSID\\{nothing}", "", __FILE__, __LINE__));
 }
 
-TEST_F(RegistryAccess, AKeyRefusingFullAccessBehavesAsMissing) {
+TEST_F(RegistryAccess, AKeyRefusingFullAccessBehavesAsMissingAndEndsAnEnumeration) {
     WriteRegString(HKEY_CLASSES_ROOT, kKey, "Password", "alt", REG_SZ, __FILE__, __LINE__);
+    WriteRegString(HKEY_CLASSES_ROOT, std::string(kKey) + "\\Sub", "v", "x", REG_SZ, __FILE__, __LINE__);
     ASSERT_EQ(vexor::registry::setFullAccessDenied(HKEY_CLASSES_ROOT, kKey, true), ERROR_SUCCESS);
 
     EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, kKey, __FILE__, __LINE__));
@@ -52,6 +53,10 @@ TEST_F(RegistryAccess, AKeyRefusingFullAccessBehavesAsMissing) {
     EXPECT_TRUE(WriteRegString(HKEY_CLASSES_ROOT, kKey, "Password", "neu", REG_SZ, __FILE__, __LINE__));
     EXPECT_EQ(g_lastRegStatus, ERROR_ACCESS_DENIED) << "the refused write is told by the status alone";
     EXPECT_FALSE(DeleteRegValue(HKEY_CLASSES_ROOT, kKey, "Password"));
+    std::string out; // an enumeration ends at its first step, with the path
+    EXPECT_FALSE(EnumRegSubKey(HKEY_CLASSES_ROOT, kKey, out));
+    EXPECT_EQ(out, kKey);
+    EXPECT_EQ(g_lastRegStatus, ERROR_ACCESS_DENIED);
 
     ASSERT_EQ(vexor::registry::setFullAccessDenied(HKEY_CLASSES_ROOT, kKey, false), ERROR_SUCCESS);
     EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, kKey, "Password", __FILE__, __LINE__), "alt");

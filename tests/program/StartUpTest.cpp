@@ -25,6 +25,13 @@ class StartUp : public ProgramTest {
             d.escape();
         });
     }
+    // The program's word on a store it cannot read, and why, before it ends without writing.
+    void ExpectUnreadableStore(const std::string& reason) {
+        m_script.expectMessageBox("Vexor IDE Zugriffsrechtverwaltung",
+                                  "Die Registrierungsdatenbank kann nicht gelesen werden:\n" + m_store.path() + "\n\n" +
+                                      reason + "\n\nDas Programm wird beendet, ohne etwas zu verändern.",
+                                  MB_OK | MB_ICONHAND);
+    }
 };
 
 // No stored setting: no store at all, or a settings key without its unnamed value.
@@ -112,11 +119,7 @@ TEST_F(StartUp, AStoreThatFailsAtAnyStartUpReadIsReportedAndLeftAsItWas) {
     for (std::uint64_t k = 1; k <= operations; ++k) {
         vexor::registry::closeStore();
         vexor::registry::testing::failAtOperation(k, ERROR_BUSY);
-        m_script.expectMessageBox("Vexor IDE Zugriffsrechtverwaltung",
-                                  "Die Registrierungsdatenbank kann nicht gelesen werden:\n" + m_store.path() +
-                                      "\n\nDie Registrierungsdatenbank ist von einem anderen Programm gesperrt. "
-                                      "(Fehler 170)\n\nDas Programm wird beendet, ohne etwas zu verändern.",
-                                  MB_OK | MB_ICONHAND);
+        ExpectUnreadableStore("Die Registrierungsdatenbank ist von einem anderen Programm gesperrt. (Fehler 170)");
         EXPECT_FALSE(Start()) << "failure at operation " << k;
         vexor::registry::testing::clearFaults();
     }
@@ -157,11 +160,7 @@ TEST_F(StartUp, ADamagedStoreIsReportedAndLeftAsItWas) {
     writeFile(m_store.path(), garbage);
     vexor::registry::closeStore();
     ASSERT_EQ(vexor::registry::checkStore(), ERROR_BADDB);
-    const std::string reason = vexor::registry::lastStoreError();
-    m_script.expectMessageBox("Vexor IDE Zugriffsrechtverwaltung",
-                              "Die Registrierungsdatenbank kann nicht gelesen werden:\n" + m_store.path() + "\n\n" +
-                                  reason + "\n\nDas Programm wird beendet, ohne etwas zu verändern.",
-                              MB_OK | MB_ICONHAND);
+    ExpectUnreadableStore(vexor::registry::lastStoreError());
     EXPECT_FALSE(Start());
     EXPECT_EQ(fileBytes(m_store.path()), garbage);
 }

@@ -17,10 +17,6 @@
 
 namespace fs = std::filesystem;
 
-#define SKIP_UNLESS_ROOT(what)                                                                               \
-    if (geteuid() != 0)                                                                                      \
-    GTEST_SKIP() << what << " needs root"
-
 // Reading value by value, an export taken while imports ran mixed their states.
 TEST_F(VexorRegTool, ExportAndQueryShowOneStateWhileImportsRun) {
     std::string strOld = "REGEDIT4\n\n[" + kPath + "]\n", strNew = strOld;
@@ -96,7 +92,8 @@ TEST_F(VexorRegTool, ExportNeverWritesOverTheStoreOrThroughALinkAndIsPrivate) {
 // A full disk (a small tmpfs filled to the last byte): the export leaves the previous file whole, the
 // import says what happened.
 TEST_F(VexorRegTool, AFullDiskLosesNothingAndIsNamed) {
-    SKIP_UNLESS_ROOT("mounting a small disk");
+    if (geteuid() != 0)
+        GTEST_SKIP() << "mounting a small disk needs root";
     const std::string strDisk = Path("disk"), strStore = strDisk + "/registry.db",
                       strBackup = strDisk + "/backup.reg";
     fs::create_directory(strDisk);

@@ -34,10 +34,6 @@ std::string numbered(const char* prefix, int number) {
     return prefix + std::to_string(1000 + number).substr(1);
 }
 
-Key openFull(const char* path) {
-    return openKey(HKEY_CLASSES_ROOT, path);
-}
-
 } // namespace
 
 TEST_F(StoreTest, AReadScopeSeesOneStateUntilTheOutermostEndsOrTheStoreCloses) {
@@ -95,7 +91,7 @@ TEST_F(StoreTest, AWriteInsideAReadScopeSucceedsAndEndsTheView) {
 TEST_F(StoreTest, AValueReadInsideATransactionIsTheLatestOneWrittenAndTheOrderReachesTheFile) {
     makeStore();
     Transaction transaction;
-    Key key = openFull("Stored");
+    Key key = openKey(HKEY_CLASSES_ROOT, "Stored");
     EXPECT_EQ(readBytes(key, "v"), withNul("kept"));
     EXPECT_EQ(setString(key, "v", "second"), ERROR_SUCCESS);
     EXPECT_EQ(readBytes(key, "v"), withNul("second"));
@@ -113,7 +109,7 @@ TEST_F(StoreTest, AValueReadInsideATransactionIsTheLatestOneWrittenAndTheOrderRe
     EXPECT_EQ(valueNames(key), expected);
     EXPECT_EQ(transaction.commit(), ERROR_SUCCESS);
     vexor::registry::closeStore();
-    key = openFull("Stored");
+    key = openKey(HKEY_CLASSES_ROOT, "Stored");
     EXPECT_EQ(valueNames(key), expected);
     EXPECT_EQ(readBytes(key, "v"), withNul("back"));
 }

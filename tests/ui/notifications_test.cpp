@@ -69,8 +69,10 @@ TEST_F(EditTest, EveryChangeSendsEnChangeTypedTextComesBackAsUtf8PasswordsAreMas
 }
 
 // What the program does to a combo box itself is silent: adding, and selecting, in range or not.
-TEST_F(ComboTest, SortedAddingIgnoresCaseAndTheProgramsSelectionIsSilent) {
+// Without CBS_AUTOHSCROLL typing stops at the visible width, but a pick is taken whole.
+TEST_F(ComboTest, SortedAddingIgnoresCaseTheProgramsSelectionIsSilentAndTypingStopsAtTheWidth) {
     ComboDialog dialog;
+    const std::string longName = kLongName;
     run(dialog, [&](DialogDriver& d) {
         EXPECT_EQ(dialog.indexes, (std::vector<int>{0, 0, 2, 2, 1, 4}));
         std::vector<std::string> items;
@@ -84,8 +86,17 @@ TEST_F(ComboTest, SortedAddingIgnoresCaseAndTheProgramsSelectionIsSilent) {
         EXPECT_EQ(dialog.m_narrow.SetCurSel(42), CB_ERR);
         EXPECT_EQ(dialog.m_narrow.GetCurSel(), CB_ERR);
         EXPECT_EQ(d.text(kNarrowCombo), "");
+        EXPECT_TRUE(dialog.codesFrom(kNarrowCombo).empty());
+
+        d.typeText(kNarrowCombo, longName);
+        const std::string typed = d.text(kNarrowCombo);
+        EXPECT_LT(typed.size(), longName.size());
+        EXPECT_EQ(typed.substr(0, 8), "Ein sehr");
+        d.typeText(kWideCombo, longName);
+        EXPECT_EQ(d.text(kWideCombo), longName);
+        d.pickComboItem(kNarrowCombo, longName);
+        EXPECT_EQ(d.text(kNarrowCombo), longName);
     });
-    EXPECT_TRUE(dialog.codesFrom(kNarrowCombo).empty());
 }
 
 // What the user does to the box, and what the dialog hears of it in Windows' order, the box's text in
@@ -159,21 +170,6 @@ TEST_F(ComboTest, EveryUserActionNotifiesInWindowsOrderWithTheTextInPlace) {
             EXPECT_EQ(dialog.m_narrow.GetWindowText(), c.lastTexts.back());
         });
     }
-}
-
-TEST_F(ComboTest, WithoutAutoHScrollTypingStopsAtTheVisibleWidthButAPickIsTakenWhole) {
-    ComboDialog dialog;
-    const std::string longName = kLongName;
-    run(dialog, [&](DialogDriver& d) {
-        d.typeText(kNarrowCombo, longName);
-        const std::string typed = d.text(kNarrowCombo);
-        EXPECT_LT(typed.size(), longName.size());
-        EXPECT_EQ(typed.substr(0, 8), "Ein sehr");
-        d.typeText(kWideCombo, longName);
-        EXPECT_EQ(d.text(kWideCombo), longName);
-        d.pickComboItem(kNarrowCombo, longName);
-        EXPECT_EQ(d.text(kNarrowCombo), longName);
-    });
 }
 
 } // namespace

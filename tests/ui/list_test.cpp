@@ -67,10 +67,12 @@ TEST_F(ListTest, WidthZeroHidesAColumnForGoodAndIndexesOutOfRangeAreRefused) {
     });
 }
 
-// The whole text, in any case, from the row after the start; a part, no text or another kind of
-// search finds nothing.
-TEST_F(ListTest, FindItemMatchesTheWholeTextWithoutRegardToCaseAfterTheStart) {
-    withList([](CListCtrl& list, DialogDriver&) {
+// FindItem: the whole text, in any case, from the row after the start; a part, no text or another
+// kind of search finds nothing. The selection mark follows rows inserted and deleted. The program's
+// list selects whole rows, so a click in any column selects the row; in the initial mode only the
+// first column takes clicks.
+TEST_F(ListTest, FindItemMatchesWholeTextsTheMarkFollowsTheRowsAndClicksSelectAsTheStyleSays) {
+    withList([](CListCtrl& list, DialogDriver& d) {
         fill(list, {"Administrator", "\xC3\xA4rger", "Gast", "gast"});
         const std::tuple<const char*, int, int> cases[] = {{"GAST", -1, 2},   {"GAST", 2, 3},
                                                            {"GAST", 3, -1},   {"\xC3\x84RGER", -1, 1},
@@ -85,6 +87,34 @@ TEST_F(ListTest, FindItemMatchesTheWholeTextWithoutRegardToCaseAfterTheStart) {
         list.InsertItem(0, "gast"); // a row just inserted at the top is found
         LVFINDINFO info{LVFI_STRING, "Gast", 0, {}, 0};
         EXPECT_EQ(list.FindItem(&info), 0);
+
+        list.DeleteAllItems();
+        fill(list, {"a", "b", "c"});
+        EXPECT_EQ(list.SetSelectionMark(1), -1);
+        list.InsertItem(0, "neu");
+        EXPECT_EQ(list.GetSelectionMark(), 2);
+        list.DeleteItem(0);
+        EXPECT_EQ(list.GetSelectionMark(), 1);
+        EXPECT_TRUE(list.DeleteItem(1)); // the marked row goes: the mark stays on the row moving up
+        EXPECT_EQ(list.GetItemText(list.GetSelectionMark(), 0), "c");
+        list.DeleteItem(1); // the last row goes: the mark moves to the new last row
+        EXPECT_EQ(list.GetSelectionMark(), 0);
+        EXPECT_EQ(list.SetSelectionMark(5), 0); // out of range: refused
+        EXPECT_EQ(list.GetSelectionMark(), 0);
+        EXPECT_TRUE(list.DeleteAllItems());
+        EXPECT_EQ(list.GetSelectionMark(), -1);
+        EXPECT_TRUE(list.DeleteAllItems());
+
+        fill(list, {"a", "b"});
+        auto* view = qobject_cast<QTreeView*>(d.control(kList));
+        ASSERT_NE(view, nullptr);
+        const QPoint cell = view->visualRect(view->model()->index(1, 1)).center();
+        for (auto [style, mark] : {std::pair{DWORD{0}, -1}, {DWORD{LVS_EX_FULLROWSELECT}, 1}}) {
+            list.SetExtendedStyle(style);
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+            EXPECT_EQ(list.GetSelectionMark(), mark) << style;
+        }
+        EXPECT_EQ(list.SetExtendedStyle(0), static_cast<DWORD>(LVS_EX_FULLROWSELECT)); // the old one back
     });
 }
 
@@ -145,43 +175,6 @@ TEST_F(ListTest, KeysMoveAsOnWindowsInEveryFocusState) {
             EXPECT_EQ(selected.front().row(), expected);
         });
     }
-}
-
-TEST_F(ListTest, InsertingAndDeletingRowsMovesTheSelectionMarkAndDeleteAllResetsIt) {
-    withList([](CListCtrl& list, DialogDriver&) {
-        fill(list, {"a", "b", "c"});
-        EXPECT_EQ(list.SetSelectionMark(1), -1);
-        list.InsertItem(0, "neu");
-        EXPECT_EQ(list.GetSelectionMark(), 2);
-        list.DeleteItem(0);
-        EXPECT_EQ(list.GetSelectionMark(), 1);
-        EXPECT_TRUE(list.DeleteItem(1)); // the marked row goes: the mark stays on the row moving up
-        EXPECT_EQ(list.GetItemText(list.GetSelectionMark(), 0), "c");
-        list.DeleteItem(1); // the last row goes: the mark moves to the new last row
-        EXPECT_EQ(list.GetSelectionMark(), 0);
-        EXPECT_EQ(list.SetSelectionMark(5), 0); // out of range: refused
-        EXPECT_EQ(list.GetSelectionMark(), 0);
-        EXPECT_TRUE(list.DeleteAllItems());
-        EXPECT_EQ(list.GetSelectionMark(), -1);
-        EXPECT_TRUE(list.DeleteAllItems());
-    });
-}
-
-// The program's list selects whole rows, so a click in any column selects the row; in the initial mode
-// only the first column takes clicks.
-TEST_F(ListTest, AClickBesideTheFirstColumnSelectsTheRowOnlyWithFullRowSelect) {
-    withList([](CListCtrl& list, DialogDriver& d) {
-        fill(list, {"a", "b"});
-        auto* view = qobject_cast<QTreeView*>(d.control(kList));
-        ASSERT_NE(view, nullptr);
-        const QPoint cell = view->visualRect(view->model()->index(1, 1)).center();
-        for (auto [style, mark] : {std::pair{DWORD{0}, -1}, {DWORD{LVS_EX_FULLROWSELECT}, 1}}) {
-            list.SetExtendedStyle(style);
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, cell);
-            EXPECT_EQ(list.GetSelectionMark(), mark) << style;
-        }
-        EXPECT_EQ(list.SetExtendedStyle(0), static_cast<DWORD>(LVS_EX_FULLROWSELECT)); // the old one back
-    });
 }
 
 } // namespace

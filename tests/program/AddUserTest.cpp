@@ -41,7 +41,7 @@ TEST_F(AddUser, APickedNameWithoutPasswordBecomesAGuest) {
 }
 
 // Umlauts and ß go from the keys to the store unchanged, in the name and in the password.
-TEST_F(AddUser, ATypedNameWithPasswordNeedsTwoEqualTexts) {
+TEST_F(AddUser, ATypedNameWithPasswordNeedsTwoEqualTextsAndUncheckedNone) {
     RunAdd([](DialogDriver& d) {
         d.typeText(kName, "Müller");
         EXPECT_TRUE(d.isEnabled(IDOK));
@@ -58,9 +58,7 @@ TEST_F(AddUser, ATypedNameWithPasswordNeedsTwoEqualTexts) {
         d.click(IDOK);
     });
     EXPECT_NE(ExportClsid().find(AccountReg("Müller", 1, "Gast", "Schlüßel")), std::string::npos);
-}
-
-TEST_F(AddUser, UncheckingKeepsTheTypedPasswordButNeedsNone) {
+    // Unchecked again, the typed password stays but none is needed.
     RunAdd([](DialogDriver& d) {
         d.typeText(kName, "anna");
         d.click(kNeedsPassword);

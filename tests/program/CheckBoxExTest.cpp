@@ -73,7 +73,7 @@ TEST_F(CheckBoxEx, TheStoredValueSetsTheStateAsItsKindReadsIt) {
     });
 }
 
-TEST_F(CheckBoxEx, OnlyChangesByTheUserAreSavedAndALockedBoxNeverWrites) {
+TEST_F(CheckBoxEx, OnlyChangesByTheUserAreSavedALockedBoxNeverWritesAndBinaryWritesTheMirror) {
     WithBox([&](CCheckBoxEx& box, DialogDriver&) {
         Bind(box, CheckBoxKindDword, TRUE, FALSE, FALSE);
         EXPECT_FALSE(box.IsWindowEnabled()) << "locked because the value is missing";
@@ -91,11 +91,8 @@ TEST_F(CheckBoxEx, OnlyChangesByTheUserAreSavedAndALockedBoxNeverWrites) {
         box.SetCheck(BST_UNCHECKED);
         box.SaveToRegistry();
         EXPECT_EQ(ReadRaw(kKey, "Flag"), Raw(REG_DWORD, "\7\0\0\0"s)) << "the changed flag was cleared";
-    });
-}
 
-TEST_F(CheckBoxEx, BinaryKindWritesTheMirrorAndDeletesOnItsState) {
-    WithBox([&](CCheckBoxEx& box, DialogDriver&) {
+        // The binary kind writes its mirror too, and deletes the value in its delete state.
         Bind(box, CheckBoxKindBinary, FALSE, FALSE, FALSE);
         box.SetMirrorKey(HKEY_CLASSES_ROOT, kMirror);
         box.SetDeleteOnState(BST_UNCHECKED);

@@ -41,7 +41,7 @@ class RegistryEnum : public ::testing::Test {
     TempStore store;
 };
 
-TEST_F(RegistryEnum, SubKeysComeSortedByUpperCasedNameAndTheEndGivesThePath) {
+TEST_F(RegistryEnum, SubKeysComeSortedAndEndWithThePathValueNamesInCreationOrderAndEndUnchanged) {
     for (const char* name : {"carl", "Administrator", "Bob", "a_b", "aB"})
         Put(kStore + "\\" + name, "Group");
     EXPECT_EQ(AllSubKeys(kStore), (std::vector<std::string>{"aB", "Administrator", "a_b", "Bob", "carl"}));
@@ -53,15 +53,14 @@ TEST_F(RegistryEnum, SubKeysComeSortedByUpperCasedNameAndTheEndGivesThePath) {
     EXPECT_FALSE(EnumRegSubKey(HKEY_CLASSES_ROOT, kStore + "\\Nobody", out));
     EXPECT_EQ(out, kStore + "\\Nobody");
     EXPECT_EQ(g_regEnumIndex, 0u);
-}
 
-TEST_F(RegistryEnum, ValueNamesComeInCreationOrderAndTheEndKeepsTheOutput) {
+    // Value names come in creation order, and the end keeps the output.
     for (const char* name : {"Zeta", "alpha", "100%", "a\\b", ""})
         Put(kStore, name);
     EXPECT_EQ(AllValueNames(HKEY_CLASSES_ROOT, kStore),
               (std::vector<std::string>{"Zeta", "alpha", "100%", "a\\b", ""}));
 
-    std::string out = "unchanged";
+    out = "unchanged";
     EXPECT_FALSE(EnumRegValueName(HKEY_CLASSES_ROOT, kStore + "\\none", out));
     EXPECT_EQ(out, "unchanged");
     EXPECT_EQ(g_regEnumIndex, 0u);

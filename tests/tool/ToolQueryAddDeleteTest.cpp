@@ -4,19 +4,14 @@
 #include <filesystem>
 #include <functional>
 
-// The help words themselves are the parser's; here: what each prints.
-TEST_F(VexorRegTool, PrintsUsageVersionAndTheStoreInUse) {
+// The help words themselves are the parser's; here: what each prints. Each refusal's message is the
+// parser's, the data converter's or the file reader's (their own tests go through them all); here: that
+// it reaches the user, with the way to the usage, and that neither the store nor a file comes into being.
+TEST_F(VexorRegTool, UsageVersionStoreAndRefusalsReachTheUserAndCreateNothing) {
     EXPECT_NE(Ok({"/?"}).strOut.find("vexor-reg IMPORT FILE"), std::string::npos);
     EXPECT_NE(Ok({"add", "/?"}).strOut.find("REG_MULTI_SZ"), std::string::npos);
     EXPECT_EQ(Ok({"--version"}).strOut, "vexor-reg " VEXOR_VERSION "\n");
     EXPECT_EQ(Ok({"--store"}).strOut, m_strStore + "\n(named by $VEXOR_REGISTRY)\n");
-    EXPECT_FALSE(std::filesystem::exists(m_strStore));
-}
-
-// Each refusal's message is the parser's, the data converter's or the file reader's (their own tests
-// go through them all); here: that it reaches the user, with the way to the usage, and that neither the
-// store nor a file comes into being.
-TEST_F(VexorRegTool, RefusalsReachTheUserAndCreateNothing) {
     writeFile(Path("empty.reg"), "");
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{}, "Type \"vexor-reg /?\" for usage."},
@@ -108,16 +103,6 @@ TEST_F(VexorRegTool, ReplacingOrDeletingAsksOrNeedsForce) {
     EXPECT_EQ(StoredData("VexorToolTest", "Name"), "forced\0"s);
 }
 
-TEST_F(VexorRegTool, AddWithoutAValueOnlyCreatesTheKey) {
-    Ok({"add", kKey, "/ve", "/t", "REG_DWORD", "/d", "1"});
-    Ok({"add", kKey});
-    Ok({"add", kKey + "\\Sub\\Deeper\\"});
-    EXPECT_EQ(StoredData("VexorToolTest", ""), "\1\0\0\0"s);
-    EXPECT_EQ(Ok({"query", kKey + "\\Sub"}).strOut, "\n" + kPath + "\\Sub\\Deeper\n");
-    Ok({"add", kKey + "\\Other", "/d", "unnamed", "/f"}); // /d alone sets the unnamed value
-    EXPECT_EQ(StoredData("VexorToolTest\\Other", ""), "unnamed\0"s);
-}
-
 TEST_F(VexorRegTool, QueryReportsMissingKeysAndValuesAndSearchesTheTree) {
     EXPECT_EQ(Fails({"query", kKey}, "unable to find the specified registry key").strOut, "");
     Ok({"add", kKey, "/v", "Wine", "/d", "First"});
@@ -137,7 +122,16 @@ TEST_F(VexorRegTool, QueryReportsMissingKeysAndValuesAndSearchesTheTree) {
               "\nEnd of search: 0 match(es) found.\n");
 }
 
-TEST_F(VexorRegTool, DeletesOneValueAllValuesOrAKeyButNeverARoot) {
+// Adding without a value only creates the key; delete takes one value, all values or a key, never a root.
+TEST_F(VexorRegTool, AddWithoutAValueOnlyCreatesTheKeyAndDeleteTakesOneValueAllValuesOrAKeyButNeverARoot) {
+    Ok({"add", kKey, "/ve", "/t", "REG_DWORD", "/d", "1"});
+    Ok({"add", kKey});
+    Ok({"add", kKey + "\\Sub\\Deeper\\"});
+    EXPECT_EQ(StoredData("VexorToolTest", ""), "\1\0\0\0"s);
+    EXPECT_EQ(Ok({"query", kKey + "\\Sub"}).strOut, "\n" + kPath + "\\Sub\\Deeper\n");
+    Ok({"add", kKey + "\\Other", "/d", "unnamed", "/f"}); // /d alone sets the unnamed value
+    EXPECT_EQ(StoredData("VexorToolTest\\Other", ""), "unnamed\0"s);
+    Ok({"delete", kKey, "/f"});
     Ok({"add", kKey, "/ve", "/d", "unnamed"});
     Ok({"add", kKey, "/v", "One", "/d", "1"});
     Ok({"add", kKey, "/v", "Two", "/d", "2"});

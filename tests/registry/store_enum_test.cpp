@@ -31,7 +31,7 @@ TEST_F(StoreTest, BuffersThatAreTooSmallAreLeftAloneAndTheSizesTold) {
     EXPECT_EQ(std::string(data, 8), untouched);
 }
 
-TEST_F(StoreTest, SubkeysHaveNoClassAndALastWriteTime) {
+TEST_F(StoreTest, SubkeysHaveNoClassAndALastWriteTimeAndReservedArgumentsMustBeNull) {
     makeKey(HKEY_CLASSES_ROOT, "Key");
     char name[8];
     DWORD size = sizeof name;
@@ -49,15 +49,13 @@ TEST_F(StoreTest, SubkeysHaveNoClassAndALastWriteTime) {
     EXPECT_EQ(RegEnumKeyExA(HKEY_CLASSES_ROOT, 0, name, &size, nullptr, keyClass, &classSize, nullptr),
               ERROR_MORE_DATA)
         << "no room for the class's NUL";
-}
 
-TEST_F(StoreTest, ReservedArgumentsMustBeNull) {
+    // Reserved arguments must be null.
     ASSERT_EQ(setString(HKEY_CLASSES_ROOT, "v", "x"), ERROR_SUCCESS);
     DWORD reserved = 0;
-    DWORD size = 0;
+    size = 0;
     EXPECT_EQ(RegQueryValueExA(HKEY_CLASSES_ROOT, "v", &reserved, nullptr, nullptr, &size),
               ERROR_INVALID_PARAMETER);
-    char name[8];
     size = sizeof name;
     EXPECT_EQ(RegEnumValueA(HKEY_CLASSES_ROOT, 0, name, &size, &reserved, nullptr, nullptr, nullptr),
               ERROR_INVALID_PARAMETER);

@@ -49,7 +49,7 @@ class Resources : public ::testing::Test {
 // Both captions are loaded from the string table at run time: if a template said something else, the
 // text would change under the user's eyes. The set-password caption is filled with a user name as its
 // only argument: one %s and no other conversion, or a name would be read from where there is none.
-TEST_F(Resources, CaptionsMatchTheirTemplatesAndTheFormatTakesOneString) {
+TEST_F(Resources, CaptionsMatchTemplatesAndEveryControlIsAddressableInsideItsDialogWithItsOwnMnemonic) {
     const DialogTemplate* main = ui::findDialog(IDD_ACCESSMANAGER);
     const DialogTemplate* setPassword = ui::findDialog(IDD_SETPASSWORD);
     ASSERT_TRUE(main && setPassword);
@@ -60,13 +60,11 @@ TEST_F(Resources, CaptionsMatchTheirTemplatesAndTheFormatTakesOneString) {
     EXPECT_EQ(format, setPassword->caption);
     EXPECT_EQ(std::ranges::count(format, '%'), 1);
     EXPECT_NE(format.find("%s"), std::string::npos);
-}
 
-// Every dialog is registered and found by its id. Statics are never addressed, every other control has
-// an id of its own; every control lies inside its dialog; Alt+letter reaches one control only; an icon
-// static shows a registered 32 px icon and has no text, and every other control has a text (never a
-// null pointer) and no icon.
-TEST_F(Resources, EveryControlIsAddressableInsideItsDialogWithItsOwnMnemonicAndIcon) {
+    // Every dialog is registered and found by its id. Statics are never addressed, every other control has
+    // an id of its own; every control lies inside its dialog; Alt+letter reaches one control only; an icon
+    // static shows a registered 32 px icon and has no text, and every other control has a text (never a
+    // null pointer) and no icon.
     std::set<int> dialogs;
     for (const DialogTemplate* dlg : programResources().dialogs) {
         EXPECT_TRUE(ui::findDialog(dlg->id) == dlg && dialogs.insert(dlg->id).second);

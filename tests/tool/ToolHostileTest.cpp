@@ -121,7 +121,7 @@ TEST_F(VexorRegTool, AFullDiskLosesNothingAndIsNamed) {
     EXPECT_EQ(shown, "\n" + kPath + "\n    kept    REG_SZ    x\n\n");
 }
 
-TEST_F(VexorRegTool, NamesWithLineBreaksAreRefusedWhereTheyWouldBeWritten) {
+TEST_F(VexorRegTool, LineBreaksInNamesAreRefusedWhereWrittenOtherControlsEscapedInQueriesAndKeptInExports) {
     writeFile(Path("cr.reg"), "REGEDIT4\n\n[" + kPath + "]\n\"a\rb\"=\"x\"\n");
     Fails({"import", Path("cr.reg")}, "cr.reg: line 4: The value name holds a line break");
     EXPECT_FALSE(fs::exists(m_strStore));
@@ -131,9 +131,8 @@ TEST_F(VexorRegTool, NamesWithLineBreaksAreRefusedWhereTheyWouldBeWritten) {
     Fails({"export", kKey, Path("out.reg")}, "holds a line break, which a .reg file cannot carry");
     EXPECT_FALSE(fs::exists(Path("out.reg")));
     Ok({"delete", kKey, "/v", "two\nlines", "/f"});
-}
 
-TEST_F(VexorRegTool, QueryEscapesControlCharactersAndExportKeepsThem) {
+    // Other control characters: query escapes them, export keeps them.
     const std::string data = "line\nfake\x1b]0;title\x07\xC2\x9B\xFF\x65nd";
     Ok({"add", kKey, "/v", "bell\a", "/d", data});
     EXPECT_EQ(Ok({"query", kKey}).strOut,

@@ -9,7 +9,7 @@
 #include <shlwapi.h>
 
 // The program's text is UTF-8; these names reach the system's registry through the conversion in
-// win32/text.h rather than straight through the A functions, which would take it for ANSI text.
+// platform/win32/text.h rather than straight through the A functions, which would take it for ANSI text.
 #include "platform/registry/win32/calls.h"
 #define RegOpenKeyExA vexor::registry::win32::openKey
 #define RegCreateKeyExA vexor::registry::win32::createKey

@@ -5,6 +5,7 @@
 #include "tests/support/dialog_driver.h"
 
 #include "platform/ui/win32/text.h"
+#include "platform/win32/text.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +16,9 @@
 
 namespace vexor::test {
 
-using ui::win32::narrow;
-using ui::win32::widen;
 using ui::win32::windowText;
+using vexor::win32::narrow;
+using vexor::win32::widen;
 
 namespace {
 void pump(HWND dialog) {

@@ -6,6 +6,7 @@
 
 #include "platform/ui/dialog_controls.h"
 #include "platform/ui/win32/text.h"
+#include "platform/win32/text.h"
 
 #include <gtest/gtest.h>
 
@@ -58,8 +59,8 @@ class ModalWatch {
         ui::DialogControls* dialog = ui::DialogControls::fromHandle(window);
         HWND text = GetDlgItem(window, kMessageBoxText);
         g_script->onModal({dialog != nullptr, window, dialog ? dialog->dialogTemplate().id : 0,
-                           ui::win32::narrow(ui::win32::windowText(window)),
-                           dialog ? std::string() : ui::win32::narrow(ui::win32::windowText(text)),
+                           vexor::win32::narrow(ui::win32::windowText(window)),
+                           dialog ? std::string() : vexor::win32::narrow(ui::win32::windowText(text)),
                            dialog ? 0 : messageBoxType(window), [window] { return IsWindowVisible(window) != FALSE; },
                            [window] { EndDialog(window, IDCANCEL); }});
         return 0;

@@ -1,7 +1,7 @@
 #include "platform/registry/win32/calls.h"
 
-#include "platform/registry/win32/text.h"
 #include "platform/registry/win32/journal.h"
+#include "platform/win32/text.h"
 
 #include <shlwapi.h>
 
@@ -11,6 +11,10 @@
 #include <vector>
 
 namespace vexor::registry::win32 {
+
+using vexor::win32::fromUtf8;
+using vexor::win32::throughCodePage;
+using vexor::win32::toUtf8;
 
 namespace {
 

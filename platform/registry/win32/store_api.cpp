@@ -4,7 +4,7 @@
 #include "platform/registry/store.h"
 
 #include "platform/registry/registry.h"
-#include "platform/registry/win32/text.h"
+#include "platform/win32/text.h"
 
 #include <string>
 
@@ -60,8 +60,8 @@ ReadScope::~ReadScope() = default;
 
 // Windows compares key names as it upper-cases them: character by character in UTF-16.
 bool sameKeyName(const std::string& a, const std::string& b) {
-    const std::optional<std::wstring> left = win32::fromUtf8(a);
-    const std::optional<std::wstring> right = win32::fromUtf8(b);
+    const std::optional<std::wstring> left = vexor::win32::fromUtf8(a);
+    const std::optional<std::wstring> right = vexor::win32::fromUtf8(b);
     if (!left || !right)
         return a == b;
     return CompareStringOrdinal(left->c_str(), static_cast<int>(left->size()), right->c_str(),
@@ -69,7 +69,7 @@ bool sameKeyName(const std::string& a, const std::string& b) {
 }
 
 bool isKeyName(const std::string& name) {
-    const std::optional<std::wstring> wide = win32::fromUtf8(name);
+    const std::optional<std::wstring> wide = vexor::win32::fromUtf8(name);
     return wide && !wide->empty() && wide->size() <= 255 && wide->find_first_of(L"\\", 0) == std::wstring::npos &&
            wide->find(L'\0') == std::wstring::npos;
 }

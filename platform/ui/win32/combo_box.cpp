@@ -1,9 +1,9 @@
 // CComboBox over a Windows combo box.
 #include "platform/ui/afx.h"
 
-#include "platform/ui/win32/text.h"
+#include "platform/win32/text.h"
 
-using namespace vexor::ui::win32;
+using namespace vexor::win32;
 
 int CComboBox::AddString(LPCSTR lpszString) {
     const std::wstring text = widen(lpszString ? lpszString : "");

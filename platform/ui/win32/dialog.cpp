@@ -10,6 +10,7 @@
 #include "platform/ui/win32/dialog_template.h"
 #include "platform/ui/win32/icons.h"
 #include "platform/ui/win32/text.h"
+#include "platform/win32/text.h"
 
 #include <commctrl.h>
 
@@ -17,6 +18,7 @@
 
 using namespace vexor::ui;
 using namespace vexor::ui::win32;
+using namespace vexor::win32;
 
 namespace {
 constexpr UINT_PTR kSubclassId = 1;

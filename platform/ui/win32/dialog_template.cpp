@@ -1,8 +1,10 @@
 #include "platform/ui/win32/dialog_template.h"
 
-#include "platform/ui/win32/text.h"
+#include "platform/win32/text.h"
 
 namespace vexor::ui::win32 {
+
+using vexor::win32::widen;
 
 namespace {
 class TemplateWriter {

@@ -1,11 +1,11 @@
 // CListCtrl over a SysListView32 in report view.
 #include "platform/ui/afx.h"
 
-#include "platform/ui/win32/text.h"
+#include "platform/win32/text.h"
 
 #include <commctrl.h>
 
-using namespace vexor::ui::win32;
+using namespace vexor::win32;
 
 namespace {
 LRESULT send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {

@@ -4,11 +4,13 @@
 
 #include "platform/ui/dialog_controls.h"
 #include "platform/ui/win32/text.h"
+#include "platform/win32/text.h"
 
 #include <commctrl.h>
 
 using namespace vexor::ui;
 using namespace vexor::ui::win32;
+using namespace vexor::win32;
 
 namespace {
 // The object that stands for a window: a dialog, or the control the window is or belongs to (the

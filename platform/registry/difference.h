@@ -1,8 +1,11 @@
 // What a transaction changes, as the difference between the keys it touched before it began and as it
 // leaves them, and the order in which a backend applies that difference. Nothing here knows how keys
-// are stored: the SQLite store writes the difference in one SQLite transaction; a backend without
-// transactions of its own (the Windows registry) applies it in the crash-safe order applyInOrder
-// gives, so that a crash part-way leaves every key that both states hold in place.
+// are stored. The SQLite store writes the difference in one SQLite transaction, in the order
+// applyInOrder gives, so that a sink that applies it step by step is safe to swap in.
+// The Windows registry does not go through here: its calls must be visible to reads inside the
+// transaction at once, and the registry has no transactions to stage them in, so it writes new and
+// changed keys and values as they come and keeps only the deletions for the commit (win32/journal.h).
+// That is the same crash-safe order, with no copy of the registry's state to take a difference from.
 #pragma once
 
 #include "platform/win32/types.h"

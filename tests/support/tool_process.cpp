@@ -83,8 +83,8 @@ CToolResult RunProcess(const std::vector<std::string>& argv, const std::string& 
         commandLine += Quoted(vexor::win32::widen(argument)) + L" ";
     const File out = TempFile(), err = TempFile();
     SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    const HANDLE input = CreateFileW(vexor::win32::widen(stdinPath).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                     &inheritable, OPEN_EXISTING, 0, nullptr);
+    const HANDLE input = CreateFileW(stdinPath.empty() ? L"NUL" : vexor::win32::widen(stdinPath).c_str(), GENERIC_READ,
+                                     FILE_SHARE_READ, &inheritable, OPEN_EXISTING, 0, nullptr);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -120,7 +120,7 @@ CToolResult RunProcess(const std::vector<std::string>& argv, const std::string& 
     std::string command = "exec";
     for (const std::string& argument : argv)
         command += " " + word(argument);
-    command += " <" + word(stdinPath) + " >/dev/fd/" + std::to_string(fileno(out.get())) + " 2>/dev/fd/" +
+    command += " <" + word(stdinPath.empty() ? "/dev/null" : stdinPath) + " >/dev/fd/" + std::to_string(fileno(out.get())) + " 2>/dev/fd/" +
                std::to_string(fileno(err.get()));
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), WrittenTo(out.get()),

@@ -15,12 +15,6 @@ struct CToolResult {
 // The vexor-reg of this build; on Windows the one beside the running test program.
 std::string ToolPath();
 
-#ifdef _WIN32
-inline const char* const kNullDevice = "NUL";
-#else
-inline const char* const kNullDevice = "/dev/null";
-#endif
-
-// Runs argv[0] (looked up in PATH on Linux) with the rest as its arguments (UTF-8) and the file
-// stdinPath (a pseudo-terminal, say) as its standard input, and waits for it.
-CToolResult RunProcess(const std::vector<std::string>& argv, const std::string& stdinPath = kNullDevice);
+// Runs argv[0] (looked up in PATH on Linux) with the rest as its arguments (UTF-8) and waits for it.
+// Its standard input is the file stdinPath (a pseudo-terminal, say), or the null device when that is "".
+CToolResult RunProcess(const std::vector<std::string>& argv, const std::string& stdinPath = "");

@@ -20,7 +20,7 @@ ON_BN_CLICKED(IDOK, &CAddUserDlg::OnOK)
 ON_EN_CHANGE(IDC_REPEAT, &CAddUserDlg::UpdateOkButton)
 ON_BN_CLICKED(IDC_NEEDS_PASSWORD, &CAddUserDlg::OnNeedsPasswordClicked)
 ON_CBN_EDITCHANGE(IDC_USERNAME, &CAddUserDlg::UpdateOkButton)
-ON_CBN_SELCHANGE(IDC_USERNAME, &CAddUserDlg::UpdateOkButton)
+ON_CBN_SELCHANGE(IDC_USERNAME, &CAddUserDlg::OnNameSelected)
 ON_EN_CHANGE(IDC_PASSWORD, &CAddUserDlg::UpdateOkButton)
 ON_CBN_CLOSEUP(IDC_USERNAME, &CAddUserDlg::UpdateOkButton)
 ON_CBN_SELENDOK(IDC_USERNAME, &CAddUserDlg::UpdateOkButton)
@@ -48,7 +48,17 @@ void CAddUserDlg::FillNameList() {
 }
 
 void CAddUserDlg::UpdateOkButton() {
-    const std::string strName = m_comboName.GetWindowText();
+    UpdateOkButtonFor(m_comboName.GetWindowText());
+}
+
+// Windows tells of a name picked from the list before it puts that name into the box's edit, so the
+// edit still holds the old text here: the picked item is the name.
+void CAddUserDlg::OnNameSelected() {
+    const int nItem = m_comboName.GetCurSel();
+    UpdateOkButtonFor(nItem >= 0 ? m_comboName.GetLBText(nItem) : m_comboName.GetWindowText());
+}
+
+void CAddUserDlg::UpdateOkButtonFor(const std::string& strName) {
     const CWnd* pPassword = GetDlgItem(IDC_PASSWORD);
     const CWnd* pRepetition = GetDlgItem(IDC_REPEAT);
     const bool bPasswordOk = m_checkNeedsPassword.GetCheck() == BST_UNCHECKED ||

@@ -24,6 +24,8 @@ class CAddUserDlg : public CDialog {
   protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void UpdateOkButton();
+    void OnNameSelected();
+    void UpdateOkButtonFor(const std::string& strName);
     void OnNeedsPasswordClicked();
     void FillNameList();
 

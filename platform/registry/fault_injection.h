@@ -12,7 +12,8 @@ namespace vexor::registry::testing {
 
 // Every statement the store runs against its database (reads and writes alike, begin and commit
 // included; rolling back is not counted), every change a write call makes inside a transaction, and
-// the step of a commit that takes the transaction's difference, since the process started.
+// the step of a commit that takes the transaction's difference, since the process started. On Windows:
+// every change made to the registry (win32/fault_injection.cpp).
 std::uint64_t operationCount();
 
 // The k-th operation from now (1 = the next one) does not run and fails with `status` instead, as if
@@ -27,7 +28,8 @@ void exitAtOperation(std::uint64_t k, int exitCode = 77);
 void clearFaults();
 
 // Treats the store file (or, while it does not exist, its folder) as one this user may not write, as
-// a file of mode 0444 is for anyone but root. Takes effect when the store is next opened.
+// a file of mode 0444 is for anyone but root. Takes effect when the store is next opened. On Windows
+// the keys refuse every change and every opening for one, at once, as for a user without that right.
 void pretendStoreNotWritable(bool notWritable);
 
 // The rows the last commit of this process wrote to the file (inserted, changed or deleted): a

@@ -35,7 +35,6 @@ class MainDialog : public ProgramTest {};
 // for one first, and a cancelled setup turns the switch off again and leaves the store as it was.
 TEST_F(MainDialog, SwitchingOnWithoutAnAdministratorAsksForOneAndACancelWritesNothing) {
     for (const std::string& fixture : {std::string(), std::string(kSettingsOffReg) + AccountReg("bob", 0, "Gast", "")}) {
-        RunTool("delete HKCR\\CLSID /f");
         Import(fixture);
         const std::string before = ExportClsid();
         RunMainDialog([&](CTestAccessManagerDlg&, DialogDriver& d) {

@@ -13,7 +13,7 @@ constexpr int kName = IDC_USERNAME, kNeedsPassword = IDC_NEEDS_PASSWORD, kPasswo
 class AddUser : public ProgramTest {
   protected:
     AddUser() {
-        vexor::registry::setAccountSource([] { return std::vector<std::string>{"jörg", "anna", "Bob"}; });
+        OfferAccountNames({"jörg", "anna", "Bob"});
         Import(kSettingsOnReg + kAdminReg + AccountReg("Bob", 0, "Gast", ""));
     }
 

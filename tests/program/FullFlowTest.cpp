@@ -11,9 +11,7 @@ using vexor::test::DialogDriver;
 
 class FullFlow : public ProgramTest {
   protected:
-    FullFlow() {
-        vexor::registry::setAccountSource([] { return std::vector<std::string>{"anna"}; });
-    }
+    FullFlow() { OfferAccountNames({"anna"}); }
 
     void SwitchOnWithAdministrator(DialogDriver& d) {
         m_script.expectDialog(IDD_ADDADMIN, [](DialogDriver& admin) {

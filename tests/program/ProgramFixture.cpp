@@ -2,38 +2,33 @@
 
 #include "app/AccessManagerApp.h"
 #include "resources/resources.h"
+#include "store/RegistryAccess.h"
+#include "store/StoreKeys.h"
 #include "tests/common/FileBytes.h"
-
-#include <QByteArray>
-#include <QString>
-
-#include <cstdlib>
-
-namespace {
-
-// The export is UTF-16LE with a BOM and CRLF line ends; tests compare UTF-8 text with LF.
-std::string ExportToUtf8(const std::string& strBytes) {
-    QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(strBytes.data()),
-                                      static_cast<qsizetype>(strBytes.size() / 2));
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    text.replace("\r\n", "\n");
-    const QString header = "Windows Registry Editor Version 5.00\n\n";
-    if (text.startsWith(header))
-        text.remove(0, header.size());
-    return text.toStdString();
-}
-
-} // namespace
+#include "tests/support/tool_process.h"
+#include "tools/reg/Utf16.h"
 
 ProgramTest::ProgramTest() { vexor::res::registerProgramResources(); }
-ProgramTest::~ProgramTest() { vexor::registry::setAccountSource(nullptr); }
+ProgramTest::~ProgramTest() {
+#ifndef _WIN32
+    vexor::registry::setAccountSource(nullptr);
+#endif
+}
 
-int ProgramTest::RunTool(const std::string& strArguments) {
+void ProgramTest::OfferAccountNames(const std::vector<std::string>& names) {
+#ifdef _WIN32
+    for (const std::string& name : names)
+        WriteRegString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\DocFolderPaths",
+                       name, "C:\\Users\\" + name + "\\Documents", REG_SZ, __FILE__, __LINE__);
+#else
+    vexor::registry::setAccountSource([names] { return names; });
+#endif
+}
+
+int ProgramTest::RunTool(std::vector<std::string> args) {
     vexor::registry::closeStore(); // the tool is another process: nothing of ours may stand in its way
-    const std::string command = std::string("'") + VEXOR_REG_TOOL + "' " + strArguments + " >/dev/null 2>&1";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    args.insert(args.begin(), ToolPath());
+    return RunProcess(args).nExitCode;
 }
 
 BOOL ProgramTest::Start() {
@@ -52,28 +47,39 @@ void ProgramTest::RunMainDialog(
 }
 
 void ProgramTest::Import(const std::string& strRegText) {
-    const auto file = m_store.dir() / "fixture.reg";
-    writeFile(file.string(), "Windows Registry Editor Version 5.00\n\n" + strRegText);
-    ASSERT_EQ(RunTool("import '" + file.string() + "'"), 0) << strRegText;
+    const std::string file = (m_store.dir() / "fixture.reg").string();
+    writeFile(file, "Windows Registry Editor Version 5.00\n\n" + strRegText);
+    ASSERT_EQ(RunTool({"import", file}), 0) << strRegText;
 }
 
+// Each key's export is UTF-16LE with a BOM, the header and CRLF line ends.
 std::string ProgramTest::ExportClsid() {
-    const auto file = m_store.dir() / "export.reg";
-    std::filesystem::remove(file);
-    if (RunTool("export 'HKCR\\CLSID' '" + file.string() + "' /y") != 0)
-        return "";
-    std::string text = ExportToUtf8(fileBytes(file.string()));
-    const std::string clsid = "[HKEY_CLASSES_ROOT\\CLSID]\n\n";
-    if (text.rfind(clsid, 0) == 0)
-        text.erase(0, clsid.size());
+    std::string text;
+    for (const char* key : {AccountStoreKey, SettingsKey}) {
+        const std::string file = (m_store.dir() / "export.reg").string();
+        std::u16string exported;
+        if (RunTool({"export", std::string("HKCR\\") + key, file, "/y"}) != 0 || !FromUtf16Le(fileBytes(file), exported))
+            continue;
+        std::string utf8 = Utf16ToUtf8(exported);
+        for (std::size_t crlf; (crlf = utf8.find("\r\n")) != std::string::npos;)
+            utf8.erase(crlf, 1);
+        text += utf8.substr(utf8.find("\n\n") + 2);
+    }
     return text;
 }
 
+// Wine lists a key's values by name; Windows and our store in the order they were created, which is
+// the order the program writes them in.
 std::string AccountReg(const std::string& strName, int nEnableLogin, const std::string& strGroup,
                        const std::string& strPassword, const std::string& strOffset) {
+    const std::string password = "\"Password\"=\"" + strPassword + "\"\n", offset = "\"Offset\"=\"" + strOffset + "\"\n";
     return "[HKEY_CLASSES_ROOT\\CLSID\\{4F1A6B2E-93C7-4E58-A0D4-7B2C5E9F1163}\\" + strName + "]\n" +
-           "\"Enable Login\"=dword:0000000" + std::to_string(nEnableLogin) + "\n\"Group\"=\"" + strGroup +
-           "\"\n\"Password\"=\"" + strPassword + "\"\n\"Offset\"=\"" + strOffset + "\"\n";
+           "\"Enable Login\"=dword:0000000" + std::to_string(nEnableLogin) + "\n\"Group\"=\"" + strGroup + "\"\n" +
+#ifdef _WIN32
+           offset + password;
+#else
+           password + offset;
+#endif
 }
 
 std::string ExportOf(const std::vector<std::string>& accounts, const std::string& settings) {

@@ -24,15 +24,18 @@ class CTestAccessManagerDlg : public CAccessManagerDlg {
 class ProgramTest : public ::testing::Test {
   protected:
     ProgramTest();
-    ~ProgramTest() override; // also forgets an account source the test set
+    ~ProgramTest() override;
+
+    // The machine's account names the add dialog offers.
+    void OfferAccountNames(const std::vector<std::string>& names);
 
     // Imports a .reg text (UTF-8, REGEDIT4 or version 5 header) into the store.
     void Import(const std::string& strRegText);
-    // Every key below HKEY_CLASSES_ROOT\CLSID as .reg text (UTF-8, LF line ends, no header); "" when
-    // there is nothing.
+    // The accounts key and the settings key, each with everything below it, as .reg text (UTF-8, LF
+    // line ends, no header); "" when there is neither.
     std::string ExportClsid();
     // Runs vexor-reg with the arguments; returns its exit status.
-    int RunTool(const std::string& strArguments);
+    int RunTool(std::vector<std::string> args);
     // Starts the program as its entry point does; what it answers (FALSE: no message loop follows).
     static BOOL Start();
     // Runs the main dialog: the actions work in it while it is up, then its close button ends it.

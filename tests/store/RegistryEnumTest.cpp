@@ -1,6 +1,7 @@
 #include "store/RegistryAccess.h"
 
 #include "platform/cursor.h"
+
 #include "tests/common/TempStore.h"
 
 #include <gtest/gtest.h>
@@ -31,13 +32,9 @@ void Put(const std::string& path, const std::string& name) {
     WriteRegString(HKEY_CLASSES_ROOT, path, name, "", REG_SZ, __FILE__, __LINE__);
 }
 
-std::vector<int> g_cursors;
-void RecordCursor(int id) { g_cursors.push_back(id); }
-
 class RegistryEnum : public ::testing::Test {
   protected:
     void SetUp() override { g_regEnumIndex = 0; }
-    void TearDown() override { vexor::cursor::setSink(nullptr); }
     TempStore store;
 };
 
@@ -80,14 +77,18 @@ TEST_F(RegistryEnum, AnAbandonedEnumerationLeavesTheSharedIndexWhereItStopped) {
 }
 
 TEST_F(RegistryEnum, ANameThatDoesNotFitTheBufferEndsTheEnumeration) {
-    Put(kStore, "first");
+    Put(kStore, "first"); // created in the order of their names, the order Wine lists values in
     Put(kStore, std::string(999, 'n'));
-    Put(kStore, std::string(1000, 'l'));
-    Put(kStore, "after");
+    Put(kStore, std::string(1000, 'p'));
+    Put(kStore, "then");
     const auto names = AllValueNames(HKEY_CLASSES_ROOT, kStore);
     EXPECT_EQ(names, (std::vector<std::string>{"first", std::string(999, 'n')}));
     EXPECT_EQ(g_regEnumIndex, 0u);
 }
+
+#ifndef _WIN32 // Linux's cursor calls; on Windows they are user32's
+std::vector<int> g_cursors;
+void RecordCursor(int id) { g_cursors.push_back(id); }
 
 TEST_F(RegistryEnum, EveryStepShowsTheWaitCursorAndEndsWithTheArrow) {
     Put(kStore + "\\A", "x");
@@ -95,7 +96,9 @@ TEST_F(RegistryEnum, EveryStepShowsTheWaitCursorAndEndsWithTheArrow) {
     g_cursors.clear();
     AllSubKeys(kStore);                                 // one name, then the end
     AllValueNames(HKEY_CLASSES_ROOT, kStore + "\\none"); // fails at once
+    vexor::cursor::setSink(nullptr);
     EXPECT_EQ(g_cursors, (std::vector<int>{32514, 32512, 32514, 32512, 32514, 32512}));
 }
+#endif
 
 } // namespace

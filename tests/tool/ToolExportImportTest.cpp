@@ -8,12 +8,12 @@ TEST_F(VexorRegTool, ImportAppliesKeysValuesAndDeletions) {
     Ok({"add", kKey, "/v", "Drop", "/d", "z"});
     writeFile(Path("in.reg"), "REGEDIT4\r\n\r\n[-" + kPath + "\\Gone]\r\n[-" + kPath +
                                   "\\NeverWasThere]\r\n\r\n[" + kPath +
-                                  "]\r\n\"Drop\"=-\r\n\"NotThereEither\"=-\r\n\"New\"=\"value\"\r\n"
-                                  "@=dword:00000001\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\VexorToolTest]\r\n"
+                                  "]\r\n\"Drop\"=-\r\n\"NotThereEither\"=-\r\n@=dword:00000001\r\n"
+                                  "\"New\"=\"value\"\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\VexorToolTest]\r\n"
                                   "\"Path\"=hex(2):25,50,25,00\r\n");
     EXPECT_EQ(Ok({"import", Path("in.reg")}).strOut, "The operation completed successfully.\n");
     EXPECT_EQ(Ok({"query", kKey}).strOut,
-              "\n" + kPath + "\n    New    REG_SZ    value\n    (Default)    REG_DWORD    0x1\n\n");
+              "\n" + kPath + "\n    (Default)    REG_DWORD    0x1\n    New    REG_SZ    value\n\n");
     EXPECT_EQ(Ok({"query", "HKLM\\SOFTWARE\\VexorToolTest"}).strOut,
               "\nHKEY_LOCAL_MACHINE\\SOFTWARE\\VexorToolTest\n    Path    REG_EXPAND_SZ    %P%\n\n");
 }

@@ -1,9 +1,11 @@
-// A temporary folder and store file per test, vexor-reg run on it as a real process, and direct looks
-// into the store through the registry calls (to see the exact bytes the tool left there).
+// A temporary folder and store per test, vexor-reg run on it as a real process, and direct looks into
+// the store through the registry calls (to see the exact bytes the tool left there). On Windows the
+// store is the registry itself.
 #pragma once
 
 #include "tests/common/FileBytes.h"
 #include "tests/common/TempStore.h"
+#include "tests/support/tool_process.h"
 
 #include <gtest/gtest.h>
 
@@ -15,23 +17,19 @@ using namespace std::string_literals;
 inline const std::string kKey = "HKCR\\VexorToolTest";
 inline const std::string kPath = "HKEY_CLASSES_ROOT\\VexorToolTest";
 
-struct CToolResult {
-    int nExitCode = -1;
-    std::string strOut;
-    std::string strErr;
-};
-
 class VexorRegTool : public ::testing::Test {
   protected:
-    // The tool on strStore (this test's store when empty) with /dev/null as stdin: no terminal, as in
-    // scripts and CI. `wrapper` runs it with less memory (prlimit).
+    // The tool on strStore (this test's store when empty; Linux only) without a terminal, as in scripts
+    // and CI. `wrapper` runs it with less memory (prlimit).
     CToolResult Run(const std::vector<std::string>& args, const std::string& strStore = "",
                     const std::vector<std::string>& wrapper = {}) const;
+#ifndef _WIN32
     // With a pseudo-terminal as stdin on which strTyped has already been typed, as a person answering a
     // question would.
     CToolResult OnTerminal(const std::vector<std::string>& args, const std::string& strTyped) const;
     // Any command, through sh -c, in the same way (builds and runs against an installed copy).
     CToolResult Shell(const std::string& strCommand) const;
+#endif
     // These also check the exit status and the message.
     CToolResult Ok(const std::vector<std::string>& args) const;
     CToolResult Fails(const std::vector<std::string>& args, const std::string& strMessagePart) const;

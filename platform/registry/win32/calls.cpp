@@ -115,6 +115,8 @@ LONG queryWide(HKEY hKey, const wchar_t* valueName, LPDWORD lpType, LPBYTE lpDat
 LONG openKey(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM samDesired, PHKEY phkResult) {
     if (!phkResult)
         return ERROR_INVALID_PARAMETER;
+    if (const LONG refused = refuseWriteAccess(samDesired))
+        return refused;
     const std::optional<std::wstring> path = name(lpSubKey);
     if (!path)
         return ERROR_NO_UNICODE_TRANSLATION;
@@ -130,9 +132,8 @@ LONG createKey(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass, DWORD 
         return ERROR_BADKEY;
     const std::optional<std::wstring> path = throughCodePage(lpSubKey ? lpSubKey : "");
     const std::optional<std::wstring> keyClass = throughCodePage(lpClass ? lpClass : "");
-    LONG status = ERROR_NO_UNICODE_TRANSLATION;
-    if (path && keyClass) {
-        beforeChange();
+    LONG status = path && keyClass ? beforeChange() : ERROR_NO_UNICODE_TRANSLATION;
+    if (status == ERROR_SUCCESS) {
         status = RegCreateKeyExW(hKey, orNull(lpSubKey, *path), Reserved,
                                  lpClass ? const_cast<wchar_t*>(keyClass->c_str()) : nullptr, dwOptions, samDesired,
                                  lpSecurityAttributes, phkResult, lpdwDisposition);
@@ -158,12 +159,11 @@ LONG setValue(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const
     std::optional<std::wstring> text;
     if (isText(dwType) && lpData)
         text = throughCodePage(std::string_view(reinterpret_cast<const char*>(lpData), cbData));
-    LONG status = ERROR_NO_UNICODE_TRANSLATION;
-    if (valueName && (!isText(dwType) || !lpData || text))
-        beforeChange();
-    if (valueName && (!isText(dwType) || !lpData))
+    LONG status =
+        valueName && (!isText(dwType) || !lpData || text) ? beforeChange() : ERROR_NO_UNICODE_TRANSLATION;
+    if (status == ERROR_SUCCESS && !text)
         status = RegSetValueExW(hKey, valueName->c_str(), Reserved, dwType, lpData, cbData);
-    else if (valueName && text)
+    else if (status == ERROR_SUCCESS)
         status = RegSetValueExW(hKey, valueName->c_str(), Reserved, dwType, reinterpret_cast<const BYTE*>(text->data()),
                                 static_cast<DWORD>(text->size() * 2));
     noteWrite(status, hKey, nullptr, valueName ? valueName->c_str() : L"");
@@ -177,7 +177,8 @@ LONG deleteValue(HKEY hKey, LPCSTR lpValueName) {
         return ERROR_NO_UNICODE_TRANSLATION;
     if (const std::optional<LONG> deferred = deferDeleteValue(hKey, valueName->c_str()))
         return *deferred;
-    beforeChange();
+    if (const LONG refused = beforeChange())
+        return refused;
     return RegDeleteValueW(hKey, orNull(lpValueName, *valueName));
 }
 
@@ -219,7 +220,8 @@ DWORD deleteTree(HKEY hKey, LPCSTR pszSubKey) {
         return ERROR_NO_UNICODE_TRANSLATION;
     if (const std::optional<LONG> deferred = deferDeleteKey(hKey, path->c_str()))
         return static_cast<DWORD>(*deferred);
-    beforeChange();
+    if (const LONG refused = beforeChange())
+        return static_cast<DWORD>(refused);
     return SHDeleteKeyW(hKey, orNull(pszSubKey, *path));
 }
 

@@ -85,7 +85,8 @@ LONG sweep(const std::wstring& path, long sequence) {
     std::wstring rest;
     const HKEY root = rootKey(path, rest);
     if (!writtenAfter(path, sequence)) {
-        beforeChange();
+        if (const LONG refused = beforeChange())
+            return refused;
         const DWORD status = SHDeleteKeyW(root, rest.c_str());
         return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : static_cast<LONG>(status);
     }
@@ -110,8 +111,9 @@ LONG sweep(const std::wstring& path, long sequence) {
     for (const std::wstring& value : values) {
         const auto written = g_journal.writtenValues.find({path, upper(value)});
         if ((written == g_journal.writtenValues.end() || written->second <= sequence) && status == ERROR_SUCCESS) {
-            beforeChange();
-            status = RegDeleteValueW(key, value.c_str());
+            status = beforeChange();
+            if (status == ERROR_SUCCESS)
+                status = RegDeleteValueW(key, value.c_str());
         }
     }
     RegCloseKey(key);
@@ -130,10 +132,12 @@ LONG applyDeletion(const Deletion& deletion) {
         return ERROR_SUCCESS;
     std::wstring rest;
     HKEY key = nullptr;
-    LONG status = RegOpenKeyExW(rootKey(deletion.path, rest), rest.c_str(), 0, KEY_SET_VALUE, &key);
+    const HKEY root = rootKey(deletion.path, rest); // it fills rest: first, then rest.c_str()
+    LONG status = RegOpenKeyExW(root, rest.c_str(), 0, KEY_SET_VALUE, &key);
     if (status == ERROR_SUCCESS) {
-        beforeChange();
-        status = RegDeleteValueW(key, deletion.value->c_str());
+        status = beforeChange();
+        if (status == ERROR_SUCCESS)
+            status = RegDeleteValueW(key, deletion.value->c_str());
         RegCloseKey(key);
     }
     return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status;

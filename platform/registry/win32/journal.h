@@ -20,8 +20,12 @@ void rememberHandle(HKEY key, HKEY parent, const wchar_t* subKey);
 void forgetHandle(HKEY key);
 
 bool inTransaction();
-// Called just before each change the calls make to the registry (the test hooks' crash point).
-void beforeChange();
+// Called just before each change the calls make to the registry, the test hooks' crash and failure
+// point: ERROR_SUCCESS, or the status the change fails with instead of being made.
+LONG beforeChange();
+// ERROR_ACCESS_DENIED when the test hooks make the keys refuse this process any change and `access`
+// asks for one; else ERROR_SUCCESS.
+LONG refuseWriteAccess(REGSAM access);
 // A write made inside a transaction (the key, and the value when there is one), with its status.
 void noteWrite(LONG status, HKEY key, const wchar_t* subKey, const wchar_t* valueName);
 // A deletion inside a transaction: ERROR_SUCCESS when it is kept for the commit, or the status to give

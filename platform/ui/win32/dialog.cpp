@@ -10,11 +10,13 @@
 #include "platform/ui/win32/dialog_template.h"
 #include "platform/ui/win32/icons.h"
 #include "platform/ui/win32/text.h"
+#include "platform/ui/win32/text_fit.h"
 #include "platform/win32/text.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
+#include <vector>
 
 using namespace vexor::ui;
 using namespace vexor::ui::win32;
@@ -52,6 +54,10 @@ void centre(HWND hWnd) {
 class Win32Dialog final : public DialogControls {
   public:
     using DialogControls::DialogControls;
+    ~Win32Dialog() override {
+        for (HFONT font : m_fonts)
+            DeleteObject(font);
+    }
 
     static INT_PTR CALLBACK proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_INITDIALOG) {
@@ -97,6 +103,9 @@ class Win32Dialog final : public DialogControls {
             if (tpl.iconId)
                 SendMessageW(child, STM_SETICON,
                              reinterpret_cast<WPARAM>(iconHandle(tpl.iconId, GetSystemMetrics(SM_CXICON))), 0);
+            else if (tpl.cls == vexor::res::ControlClass::Static)
+                if (HFONT font = fitStaticText(child))
+                    m_fonts.push_back(font);
             child = GetWindow(child, GW_HWNDNEXT);
         }
         if (const int icon = programIconId()) {
@@ -138,6 +147,7 @@ class Win32Dialog final : public DialogControls {
     }
 
     HWND m_hWnd = nullptr;
+    std::vector<HFONT> m_fonts; // the narrower fonts of statics, deleted once the dialog is gone
 };
 
 // A dialog opens over its parent, else over the application's main window, else over the window

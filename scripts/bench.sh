@@ -64,6 +64,7 @@ awk '
   function text(line) { sub(/^[^:]*: *"/, "", line); sub(/",? *$/, "", line); return line }
   function number(line) { sub(/^[^:]*: */, "", line); sub(/,? *$/, "", line); return line + 0 }
   FNR == 1 { windows = FILENAME != ARGV[1] }
+  { sub(/\r$/, "") } # the Windows program writes CRLF
   /"run_name":/       { run = text($0) }
   /"run_type":/       { type = text($0) }
   /"aggregate_name":/ { aggregate = text($0) }

@@ -16,7 +16,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <vector>
 
 using namespace vexor::ui;
 using namespace vexor::ui::win32;
@@ -54,10 +53,6 @@ void centre(HWND hWnd) {
 class Win32Dialog final : public DialogControls {
   public:
     using DialogControls::DialogControls;
-    ~Win32Dialog() override {
-        for (HFONT font : m_fonts)
-            DeleteObject(font);
-    }
 
     static INT_PTR CALLBACK proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_INITDIALOG) {
@@ -104,8 +99,7 @@ class Win32Dialog final : public DialogControls {
                 SendMessageW(child, STM_SETICON,
                              reinterpret_cast<WPARAM>(iconHandle(tpl.iconId, GetSystemMetrics(SM_CXICON))), 0);
             else if (tpl.cls == vexor::res::ControlClass::Static)
-                if (HFONT font = fitStaticText(child))
-                    m_fonts.push_back(font);
+                fitStaticText(child);
             child = GetWindow(child, GW_HWNDNEXT);
         }
         if (const int icon = programIconId()) {
@@ -147,7 +141,6 @@ class Win32Dialog final : public DialogControls {
     }
 
     HWND m_hWnd = nullptr;
-    std::vector<HFONT> m_fonts; // the narrower fonts of statics, deleted once the dialog is gone
 };
 
 // A dialog opens over its parent, else over the application's main window, else over the window

@@ -1,18 +1,16 @@
 // No text of a static may be cut off. The templates were measured in MS Shell Dlg; where the face
-// standing in for it needs more room (Wine's Tahoma sets the administrator login's one line about a
-// tenth wider than the template allows, so its last words went to a second line nobody sees), the
-// static gets the dialog's font slightly narrower rather than lose a word.
+// standing in for it needs a few pixels more (Wine's Tahoma measures the administrator login's one
+// line a pixel wider than its box, so its last word went to a second line nobody sees, and draws it
+// a few pixels wider still), the static grows to the right into the free room beside it, up to the
+// next control or the dialog's edge, rather than lose a word. Narrowing the font is no way out: its
+// width only comes in whole pixels of the average character (a fifth of it at 8 pt).
 #pragma once
 
 #include <windows.h>
 
 namespace vexor::ui::win32 {
 
-// The narrowest the font gets, in percent of its own width; a text that needs more keeps that font.
-inline constexpr int kNarrowestFontPercent = 85;
-
-// Makes a static's text fit its box, narrowing its font step by step when needed. Returns the font it
-// set, which the caller deletes once the control is gone, or nullptr when the text fit as it was.
-HFONT fitStaticText(HWND control);
+// Widens a static whose text does not fit its box just enough, when the room beside it allows.
+void fitStaticText(HWND control);
 
 } // namespace vexor::ui::win32

@@ -8,11 +8,27 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <malloc.h>
 #include <string>
 
+#ifndef _WIN32
+#include <fstream>
+#include <malloc.h>
+#endif
+
 namespace {
+
+#ifdef _WIN32
+// The store on Windows is the system's registry, whose memory is not the process's, and Windows keeps
+// no peak that can be started afresh: no peak is reported there.
+void ReleaseStoreMemory() {}
+void ResetPeakResident() {}
+void ReportPeakResident(benchmark::State&) {}
+#else
+// What writing the store cost is given back, as a program that finds its store written already.
+void ReleaseStoreMemory() {
+    vexor::registry::closeStore();
+    malloc_trim(0);
+}
 
 // Linux keeps the process's peak resident size (VmHWM); writing 5 to clear_refs starts it afresh, so
 // that the peak of one phase can be told apart from what came before it.
@@ -20,15 +36,15 @@ void ResetPeakResident() {
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
-double PeakResidentMegabytes() {
+void ReportPeakResident(benchmark::State& state) {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
         if (line.rfind("VmHWM:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
+            state.counters["peak_MB"] = std::stod(line.substr(6)) / 1024.0;
     }
-    return 0;
 }
+#endif
 
 // Runs measure on the list of a main dialog opened on a store of state.range(0) accounts, then checks
 // that list and store still hold them all: a run that lost accounts measured nothing worth reporting.
@@ -41,9 +57,7 @@ template <typename Measure> void RunOnList(benchmark::State& state, Measure meas
         return;
     }
     int nRows = -1;
-    // The program finds the store written already: what writing it here cost is given back first.
-    vexor::registry::closeStore();
-    malloc_trim(0);
+    ReleaseStoreMemory();
     ResetPeakResident();
     const bool bShown = WithMainDialog([&](CUserList& list) {
         measure(state, list);
@@ -51,7 +65,7 @@ template <typename Measure> void RunOnList(benchmark::State& state, Measure meas
     });
     // The whole process at its peak while the dialog loaded and the benchmark ran, not while the
     // store was written for it.
-    state.counters["peak_MB"] = PeakResidentMegabytes();
+    ReportPeakResident(state);
     if (!bShown)
         state.SkipWithError("the main dialog did not come up");
     else if (nRows != nAccounts || CountStoredAccounts() != nAccounts)
@@ -94,8 +108,12 @@ void BM_SaveOneChange(benchmark::State& state) {
     });
 }
 
+// Wine's registry takes seconds for 10,000 accounts; 100,000 would take the Windows run hours.
 void AccountCounts(benchmark::internal::Benchmark* bench) {
-    bench->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+    bench->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+#ifndef _WIN32
+    bench->Arg(100000);
+#endif
 }
 
 } // namespace

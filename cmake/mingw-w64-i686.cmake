@@ -1,12 +1,12 @@
-# Cross-building the 32-bit Windows programs with Debian's MinGW-w64 compiler (win32 thread model:
-# its libstdc++ has no std::thread or std::mutex, so nothing built for Windows may need them).
+# Cross-building the 32-bit Windows programs with Debian's MinGW-w64 compiler, in its posix thread
+# model: its libstdc++ has std::thread and std::mutex (on winpthreads), which Google Benchmark needs.
 # 32-bit on purpose: the IDE is a 32-bit program, and on 64-bit Windows both then see the same
 # (WOW64) view of HKEY_CLASSES_ROOT\CLSID.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
+set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)

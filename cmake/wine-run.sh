@@ -19,6 +19,9 @@ if [ ! -f "$WINEPREFIX/.vexor-ready" ]; then
       wineboot -i >/dev/null 2>&1
       wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
       wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+      # The desktop process wineboot started has no graphics driver (none was set yet, and there is
+      # no display), and the server keeps it: a dialog created before that server is gone fails.
+      wineserver -w
       touch "$WINEPREFIX/.vexor-ready"
     fi
   ) 9>"$WINEPREFIX.lock"

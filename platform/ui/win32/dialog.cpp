@@ -10,6 +10,7 @@
 #include "platform/ui/win32/dialog_template.h"
 #include "platform/ui/win32/icons.h"
 #include "platform/ui/win32/text.h"
+#include "platform/ui/win32/text_fit.h"
 #include "platform/win32/text.h"
 
 #include <commctrl.h>
@@ -97,6 +98,8 @@ class Win32Dialog final : public DialogControls {
             if (tpl.iconId)
                 SendMessageW(child, STM_SETICON,
                              reinterpret_cast<WPARAM>(iconHandle(tpl.iconId, GetSystemMetrics(SM_CXICON))), 0);
+            else if (tpl.cls == vexor::res::ControlClass::Static)
+                fitStaticText(child);
             child = GetWindow(child, GW_HWNDNEXT);
         }
         if (const int icon = programIconId()) {

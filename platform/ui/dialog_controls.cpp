@@ -87,8 +87,8 @@ std::unique_ptr<CWnd> frameworkObject(const res::ControlTemplate& tpl) {
     return std::make_unique<CWnd>();
 }
 
-DialogControls::DialogControls(CDialog& owner, CWnd* parentWnd, const res::DialogTemplate& tpl)
-    : m_owner(owner), m_parentWnd(parentWnd), m_tpl(tpl) {
+DialogControls::DialogControls(CDialog& owner, const res::DialogTemplate& tpl)
+    : m_owner(owner), m_tpl(tpl) {
     m_controls.reserve(tpl.controls.size());
     openDialogs().push_back(this);
 }
@@ -115,14 +115,6 @@ DialogControls* DialogControls::fromHandle(HWND hWnd) {
     for (DialogControls* dialog : openDialogs())
         if (hWnd && dialog->m_hWnd == hWnd)
             return dialog;
-    return nullptr;
-}
-
-DialogControls* DialogControls::ofControl(HWND hWnd) {
-    for (DialogControls* dialog : openDialogs())
-        for (const ControlRecord& control : dialog->m_controls)
-            if (hWnd && control.hWnd == hWnd)
-                return dialog;
     return nullptr;
 }
 

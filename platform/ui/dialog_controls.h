@@ -50,20 +50,18 @@ std::unique_ptr<CWnd> frameworkObject(const res::ControlTemplate& tpl);
 
 class DialogControls {
   public:
-    DialogControls(CDialog& owner, CWnd* parentWnd, const res::DialogTemplate& tpl);
+    DialogControls(CDialog& owner, const res::DialogTemplate& tpl);
     virtual ~DialogControls();
     DialogControls(const DialogControls&) = delete;
     DialogControls& operator=(const DialogControls&) = delete;
 
     // The open dialog whose own window hWnd is; nullptr for anything else.
     static DialogControls* fromHandle(HWND hWnd);
-    // The open dialog that has a control with this window, and that control's record.
-    static DialogControls* ofControl(HWND hWnd);
+    // The record of the control with this window in any open dialog; nullptr for anything else.
     static ControlRecord* recordOf(HWND hWnd);
     static DialogControls* topmost(); // the newest open dialog
 
     CDialog& owner() const { return m_owner; }
-    CWnd* parentWnd() const { return m_parentWnd; }
     const res::DialogTemplate& dialogTemplate() const { return m_tpl; }
     std::vector<ControlRecord>& controls() { return m_controls; }
     ControlRecord* controlById(int id);
@@ -112,7 +110,6 @@ class DialogControls {
     int indexOf(const ControlRecord* control) const;
 
     CDialog& m_owner;
-    CWnd* m_parentWnd;
     const res::DialogTemplate& m_tpl;
     HWND m_hWnd = nullptr;
     std::vector<ControlRecord> m_controls;

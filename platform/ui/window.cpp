@@ -27,19 +27,6 @@ CWnd* CWnd::GetDlgItem(int nID) const {
     return control ? control->object() : nullptr;
 }
 
-CWnd* CWnd::GetParent() const {
-    if (DialogControls* dialog = DialogControls::fromHandle(m_hWnd))
-        return dialog->parentWnd();
-    DialogControls* dialog = DialogControls::ofControl(m_hWnd);
-    return dialog ? &dialog->owner() : nullptr;
-}
-
-// The style a button was created with: the template's, which the program never changes.
-UINT CButton::GetButtonStyle() const {
-    const vexor::ui::ControlRecord* control = DialogControls::recordOf(m_hWnd);
-    return control ? static_cast<UINT>(control->tpl->style & 0xFF) : 0;
-}
-
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM, LRESULT* pResult) {
     LRESULT ignored = 0;
     LRESULT* result = pResult ? pResult : &ignored;

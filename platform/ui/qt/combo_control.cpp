@@ -38,15 +38,6 @@ std::string CComboBox::GetLBText(int nIndex) const {
     return toProgram(combo->itemText(nIndex));
 }
 
-void CComboBox::ShowDropDown(BOOL bShowIt) {
-    if (ComboBox* combo = comboOf(m_hWnd)) {
-        if (bShowIt)
-            combo->showPopup();
-        else
-            combo->hidePopup();
-    }
-}
-
 BOOL CComboBox::GetDroppedState() const {
     const ComboBox* combo = comboOf(m_hWnd);
     return combo && combo->isDropped() ? TRUE : FALSE;

@@ -34,7 +34,7 @@ INT_PTR CDialog::DoModal() {
     const vexor::res::DialogTemplate* tpl = vexor::ui::findDialog(static_cast<int>(m_nIDTemplate));
     if (!tpl || !qobject_cast<QApplication*>(QCoreApplication::instance()) || m_hWnd)
         return -1;
-    auto window = std::make_unique<DialogWindow>(*this, m_pParentWnd, *tpl, ownerWidget(m_pParentWnd, this));
+    auto window = std::make_unique<DialogWindow>(*this, *tpl, ownerWidget(m_pParentWnd, this));
     m_hWnd = toHwnd(window.get());
     if (OnInitDialog())
         window->focusFirstTabStop();

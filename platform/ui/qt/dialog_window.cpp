@@ -27,8 +27,8 @@ Qt::WindowFlags dialogWindowFlags(DWORD style) {
 }
 } // namespace
 
-DialogWindow::DialogWindow(CDialog& owner, CWnd* parentWnd, const res::DialogTemplate& tpl, QWidget* parent)
-    : QDialog(parent, dialogWindowFlags(tpl.style)), DialogControls(owner, parentWnd, tpl) {
+DialogWindow::DialogWindow(CDialog& owner, const res::DialogTemplate& tpl, QWidget* parent)
+    : QDialog(parent, dialogWindowFlags(tpl.style)), DialogControls(owner, tpl) {
     ensureLayer();
     setHandle(toHwnd(this));
     setFont(dialogFont(tpl.fontName, tpl.fontPointSize));

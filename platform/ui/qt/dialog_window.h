@@ -17,7 +17,7 @@ inline QWidget* widgetOf(const ControlRecord& control) { return toWidget(control
 
 class DialogWindow : public QDialog, public DialogControls {
   public:
-    DialogWindow(CDialog& owner, CWnd* parentWnd, const res::DialogTemplate& tpl, QWidget* parent);
+    DialogWindow(CDialog& owner, const res::DialogTemplate& tpl, QWidget* parent);
     ~DialogWindow() override;
 
     static DialogWindow* fromWidget(QWidget* widget);     // the dialog itself, else nullptr

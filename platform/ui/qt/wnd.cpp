@@ -3,21 +3,16 @@
 
 #include "platform/ui/qt/dialog_window.h"
 #include "platform/ui/qt/handles.h"
-#include "platform/ui/qt/icons.h"
 #include "platform/ui/qt/message_box.h"
 #include "platform/ui/qt/text.h"
 
 #include <QApplication>
-#include <QVariant>
 #include <QWidget>
 
 using namespace vexor::ui;
 using namespace vexor::ui::qt;
 
 namespace {
-constexpr const char* kBigIconProperty = "vexorBigIcon";
-constexpr const char* kSmallIconProperty = "vexorSmallIcon";
-
 // The object that stands for a widget: a control's bound member or framework object, or a dialog.
 CWnd* objectOf(QWidget* widget) {
     if (DialogWindow* dialog = DialogWindow::fromWidget(widget))
@@ -76,11 +71,6 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
     return wasVisible ? TRUE : FALSE;
 }
 
-BOOL CWnd::IsWindowVisible() const {
-    const QWidget* widget = toWidget(m_hWnd);
-    return widget && widget->isVisible() ? TRUE : FALSE;
-}
-
 BOOL CWnd::IsIconic() const {
     const QWidget* widget = toWidget(m_hWnd);
     return widget && widget->isWindow() && widget->isMinimized() ? TRUE : FALSE;
@@ -113,18 +103,6 @@ CWnd* CWnd::SetFocus() {
 }
 
 CWnd* CWnd::GetFocus() { return objectOf(focusedWidget()); }
-
-HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
-    QWidget* widget = toWidget(m_hWnd);
-    if (!widget)
-        return nullptr;
-    const char* property = bBigIcon ? kBigIconProperty : kSmallIconProperty;
-    auto previous = reinterpret_cast<HICON>(widget->property(property).value<quintptr>());
-    widget->setProperty(property, QVariant::fromValue(reinterpret_cast<quintptr>(hIcon)));
-    if (const QIcon* icon = iconFromHandle(hIcon))
-        widget->window()->setWindowIcon(*icon);
-    return previous;
-}
 
 void CWnd::Invalidate(BOOL) {
     if (QWidget* widget = toWidget(m_hWnd))

@@ -29,11 +29,6 @@ std::string CComboBox::GetLBText(int nIndex) const {
     return narrow(text);
 }
 
-void CComboBox::ShowDropDown(BOOL bShowIt) {
-    if (m_hWnd)
-        SendMessageW(m_hWnd, CB_SHOWDROPDOWN, bShowIt, 0);
-}
-
 BOOL CComboBox::GetDroppedState() const {
     return m_hWnd && SendMessageW(m_hWnd, CB_GETDROPPEDSTATE, 0, 0) ? TRUE : FALSE;
 }

@@ -164,7 +164,7 @@ INT_PTR CDialog::DoModal() {
     if (!tpl || m_hWnd)
         return -1;
     const std::vector<WORD> data = buildDialogTemplate(*tpl);
-    Win32Dialog dialog(*this, m_pParentWnd, *tpl);
+    Win32Dialog dialog(*this, *tpl);
     const INT_PTR result =
         DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(data.data()),
                                 ownerWindow(m_pParentWnd, this), &Win32Dialog::proc,

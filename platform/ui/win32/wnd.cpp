@@ -43,7 +43,6 @@ BOOL CWnd::IsWindowEnabled() const { return m_hWnd ? ::IsWindowEnabled(m_hWnd) :
 
 BOOL CWnd::ShowWindow(int nCmdShow) { return m_hWnd ? ::ShowWindow(m_hWnd, nCmdShow) : FALSE; }
 
-BOOL CWnd::IsWindowVisible() const { return m_hWnd ? ::IsWindowVisible(m_hWnd) : FALSE; }
 
 BOOL CWnd::IsIconic() const { return m_hWnd ? ::IsIconic(m_hWnd) : FALSE; }
 
@@ -65,12 +64,6 @@ CWnd* CWnd::SetFocus() {
 }
 
 CWnd* CWnd::GetFocus() { return objectOf(::GetFocus()); }
-
-HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
-    return m_hWnd ? reinterpret_cast<HICON>(SendMessageW(m_hWnd, WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL,
-                                                         reinterpret_cast<LPARAM>(hIcon)))
-                  : nullptr;
-}
 
 void CWnd::Invalidate(BOOL bErase) {
     if (m_hWnd)
@@ -94,14 +87,4 @@ void CButton::SetCheck(int nCheck) {
         SendMessageW(m_hWnd, BM_SETCHECK, nCheck != BST_UNCHECKED ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void CEdit::SetSel(int nStartChar, int nEndChar) {
-    if (m_hWnd)
-        SendMessageW(m_hWnd, EM_SETSEL, static_cast<WPARAM>(nStartChar), nEndChar);
-}
 
-HICON CStatic::SetIcon(HICON hIcon) {
-    return m_hWnd ? reinterpret_cast<HICON>(SendMessageW(m_hWnd, STM_SETICON, reinterpret_cast<WPARAM>(hIcon), 0))
-                  : nullptr;
-}
-
-UINT CTreeCtrl::GetCount() const { return m_hWnd ? static_cast<UINT>(SendMessageW(m_hWnd, TVM_GETCOUNT, 0, 0)) : 0; }

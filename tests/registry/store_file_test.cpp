@@ -71,7 +71,6 @@ TEST_F(StoreTest, PathComesFromTheEnvironmentOrTheMachineFolder) {
         EXPECT_EQ(location.path, expected) << machine;
         EXPECT_EQ(location.rule, rule) << machine;
     };
-    EXPECT_EQ(vexor::registry::storePath(), path());
     expect(folder, path(), Rule::Environment);
     ScopedEnvironment noOverride("VEXOR_REGISTRY", nullptr);
     expect(folder, folder + "/registry.db", Rule::Machine);

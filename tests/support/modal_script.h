@@ -54,8 +54,6 @@ class ModalScript {
     bool allMet() const { return m_expected.empty(); }
 
   private:
-    friend class ModalWatch; // the backend's watch, where it needs one of its own
-
     struct Expected {
         bool isDialog;
         int templateId;

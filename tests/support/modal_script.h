@@ -52,8 +52,6 @@ class ModalScript {
     void expectDialog(int templateId, std::function<void(DialogDriver&)> actions);
 
   private:
-    friend class ModalWatch; // the backend's watch, where it needs one of its own
-
     struct Expected {
         bool isDialog;
         int templateId;

@@ -1,10 +1,9 @@
-// The Windows side of ModalScript. A hook sees every dialog box as it is shown (the program's dialogs
-// and the system's message boxes alike; the dialog manager shows a modal dialog once its queue is
-// first empty) and posts it to a window of the script's own; the modal loop hands that message on,
-// and the script acts from inside the loop, as a user would once the window is up.
+// The Windows side of ModalScript: the backend's modal hook, and message boxes answered through the
+// dialog driver, with Windows' own messages.
 #include "tests/support/modal_script.h"
 
 #include "platform/ui/dialog_controls.h"
+#include "platform/ui/win32/modal_hook.h"
 #include "platform/ui/win32/text.h"
 #include "platform/win32/text.h"
 
@@ -13,25 +12,7 @@
 namespace vexor::test {
 
 namespace {
-constexpr UINT kAnnounce = WM_APP + 1;
 constexpr UINT kMessageBoxText = 0xFFFF; // the id of a message box's text, on Windows and Wine
-
-ModalScript* g_script = nullptr;
-HHOOK g_hook = nullptr;
-HWND g_mailbox = nullptr;
-
-bool isDialogBox(HWND window) {
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    return lstrcmpW(name, L"#32770") == 0;
-}
-
-LRESULT CALLBACK watch(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-    if (code == HC_ACTION && call->message == WM_SHOWWINDOW && call->wParam && isDialogBox(call->hwnd))
-        PostMessageW(g_mailbox, kAnnounce, reinterpret_cast<WPARAM>(call->hwnd), 0);
-    return CallNextHookEx(g_hook, code, wParam, lParam);
-}
 
 // A message box's type as it shows it: its buttons and its icon, which is one of the system's own.
 UINT messageBoxType(HWND box) {
@@ -49,42 +30,20 @@ UINT messageBoxType(HWND box) {
 }
 } // namespace
 
-// The script's mailbox: a message-only window, so that the modal loop dispatches to it.
-class ModalWatch {
-  public:
-    static LRESULT CALLBACK proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message != kAnnounce || !g_script)
-            return DefWindowProcW(hWnd, message, wParam, lParam);
-        auto window = reinterpret_cast<HWND>(wParam);
+ModalScript::ModalScript() {
+    ui::win32::setModalHook([this](HWND window) {
         ui::DialogControls* dialog = ui::DialogControls::fromHandle(window);
         HWND text = GetDlgItem(window, kMessageBoxText);
-        g_script->onModal({dialog != nullptr, window, dialog ? dialog->dialogTemplate().id : 0,
-                           vexor::win32::narrow(ui::win32::windowText(window)),
-                           dialog ? std::string() : vexor::win32::narrow(ui::win32::windowText(text)),
-                           dialog ? 0 : messageBoxType(window), [window] { return IsWindowVisible(window) != FALSE; },
-                           [window] { EndDialog(window, IDCANCEL); }});
-        return 0;
-    }
-};
-
-ModalScript::ModalScript() {
-    static const ATOM mailboxClass = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = &ModalWatch::proc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"VexorModalScript";
-        return RegisterClassW(&wc);
-    }();
-    g_mailbox = CreateWindowW(reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(mailboxClass)), L"", 0, 0, 0, 0, 0,
-                              HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
-    g_hook = SetWindowsHookExW(WH_CALLWNDPROCRET, watch, nullptr, GetCurrentThreadId());
-    g_script = this;
+        onModal({dialog != nullptr, window, dialog ? dialog->dialogTemplate().id : 0,
+                 vexor::win32::narrow(ui::win32::windowText(window)),
+                 dialog ? std::string() : vexor::win32::narrow(ui::win32::windowText(text)),
+                 dialog ? 0 : messageBoxType(window), [window] { return IsWindowVisible(window) != FALSE; },
+                 [window] { EndDialog(window, IDCANCEL); }});
+    });
 }
 
 ModalScript::~ModalScript() {
-    g_script = nullptr;
-    UnhookWindowsHookEx(g_hook);
-    DestroyWindow(g_mailbox);
+    ui::win32::setModalHook({});
     reportUnmet();
 }
 

@@ -11,7 +11,6 @@ using vexor::test::ModalScript;
 
 constexpr int kList = IDC_USERLIST, kAdd = IDC_ADD, kDelete = IDC_DELETE, kSwitch = IDC_PROTECT,
               kRights = IDC_ACCESSRIGHTS, kPassword = IDC_SETPASSWORD;
-constexpr int kClose = IDOK;
 const char* const kDeleteRefusal =
     "Sie können das Konto des Administrators nicht löschen.\n\nDer Administrator wird bei aktivierter Vexor IDE "
     "Kennwortsicherung für die Verwaltung der einzelnen Benutzergruppen benötigt und ist der einzige Benutzer, der "
@@ -24,7 +23,6 @@ const char* const kRightsRefusal =
 void ExpectCommandsEnabled(DialogDriver& d, bool enabled) {
     for (int id : {kList, kAdd, kDelete, kPassword, kRights})
         EXPECT_EQ(d.isEnabled(id), enabled) << "control " << id;
-    EXPECT_TRUE(d.isEnabled(kClose));
     EXPECT_TRUE(d.isEnabled(kSwitch));
     EXPECT_FALSE(d.isVisible(kRights));
 }
@@ -85,13 +83,12 @@ TEST_F(MainDialog, AFailedSaveSaysWhyAndShowsWhatTheStoreHolds) {
 // The space bar is a user change as a click is.
 TEST_F(MainDialog, SwitchingWithAccountsOpensNoSetupAndKeepsEveryAccount) {
     Import(kAdminReg + AccountReg("bob", 0, "Gast", ""));
-    RunMainDialog([&](CTestAccessManagerDlg& dlg, DialogDriver& d) {
+    RunMainDialog([&](CTestAccessManagerDlg&, DialogDriver& d) {
         d.click(kSwitch); // on: no setup, the list has accounts
         ExpectCommandsEnabled(d, true);
         d.space(); // the switch has the focus after the click: off again, by keyboard
         EXPECT_FALSE(d.isChecked(kSwitch));
         ExpectCommandsEnabled(d, false);
-        EXPECT_EQ(dlg.UserList().GetItemCount(), 2);
     });
     EXPECT_EQ(ExportClsid(), ExportOf({kAdminReg, AccountReg("bob", 0, "Gast", "")}, kSettingsOffReg));
 }
@@ -149,10 +146,9 @@ TEST_F(MainDialog, TheAdministratorIsRefusedAccessRightsAndDeletionAndOthersAreD
 
 TEST_F(MainDialog, ACaseVariantOfTheAdministratorIsDeletedLikeAnyAccount) {
     Import(std::string(kSettingsOnReg) + AccountReg("ADMINISTRATOR", 1, "Gast", "a"));
-    RunMainDialog([&](CTestAccessManagerDlg& dlg, DialogDriver& d) {
+    RunMainDialog([&](CTestAccessManagerDlg&, DialogDriver& d) {
         d.selectListRow(kList, 0);
         d.click(kDelete);
-        EXPECT_EQ(dlg.UserList().GetItemCount(), 0);
     });
     EXPECT_EQ(ExportClsid(), std::string(kSettingsOnReg) + "\n");
 }

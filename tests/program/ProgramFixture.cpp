@@ -8,6 +8,13 @@
 #include "tests/support/tool_process.h"
 #include "tools/reg/Utf16.h"
 
+// Runs vexor-reg with the arguments; its exit status.
+static int RunTool(std::vector<std::string> args) {
+    vexor::registry::closeStore(); // the tool is another process: nothing of ours may stand in its way
+    args.insert(args.begin(), ToolPath());
+    return RunProcess(args).nExitCode;
+}
+
 ProgramTest::ProgramTest() { vexor::res::registerProgramResources(); }
 ProgramTest::~ProgramTest() {
 #ifndef _WIN32
@@ -23,12 +30,6 @@ void ProgramTest::OfferAccountNames(const std::vector<std::string>& names) {
 #else
     vexor::registry::setAccountSource([names] { return names; });
 #endif
-}
-
-int ProgramTest::RunTool(std::vector<std::string> args) {
-    vexor::registry::closeStore(); // the tool is another process: nothing of ours may stand in its way
-    args.insert(args.begin(), ToolPath());
-    return RunProcess(args).nExitCode;
 }
 
 BOOL ProgramTest::Start() {

@@ -34,8 +34,6 @@ class ProgramTest : public ::testing::Test {
     // The accounts key and the settings key, each with everything below it, as .reg text (UTF-8, LF
     // line ends, no header); "" when there is neither.
     std::string ExportClsid();
-    // Runs vexor-reg with the arguments; returns its exit status.
-    int RunTool(std::vector<std::string> args);
     // Starts the program as its entry point does; what it answers (FALSE: no message loop follows).
     static BOOL Start();
     // Runs the main dialog: the actions work in it while it is up, then its close button ends it.

@@ -39,8 +39,10 @@ class ChildProcess {
         m_channel = Channel{toParent[0], toChild[1]};
     }
     ~ChildProcess() {
-        if (!m_reaped)
-            kill9();
+        if (!m_reaped && m_pid > 0) { // never kill(-1): that would reach every process of the user
+            kill(m_pid, SIGKILL);
+            join();
+        }
         close(m_channel.in);
         close(m_channel.out);
     }
@@ -54,12 +56,6 @@ class ChildProcess {
             waitpid(m_pid, &status, 0);
         m_reaped = true;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-    }
-
-    int kill9() {
-        if (m_pid > 0) // never kill(-1): that would reach every process of the user
-            kill(m_pid, SIGKILL);
-        return join();
     }
 
   private:

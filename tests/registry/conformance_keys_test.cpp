@@ -29,18 +29,18 @@ TEST_F(Conformance, EmptySubkeyCreatesNothingAndOpensTheKeyItself) {
 }
 
 TEST_F(Conformance, KeyNamesIgnoreCaseAndKeepIt) {
-    makeKey(scratch(), "MixedCase\\Inner");
+    createKey(scratch(), "MixedCase\\Inner");
     EXPECT_TRUE(keyExists(scratch(), "MIXEDCASE\\inner"));
     EXPECT_TRUE(keyExists(scratch(), "mixedcase\\INNER"));
     EXPECT_EQ(disposition(scratch(), "MIXEDCASE"), static_cast<DWORD>(REG_OPENED_EXISTING_KEY));
-    makeKey(scratch(), "J\xC3\xBCrgen");                // "Jürgen" in UTF-8
+    createKey(scratch(), "J\xC3\xBCrgen");              // "Jürgen" in UTF-8
     EXPECT_TRUE(keyExists(scratch(), "J\xC3\x9CRGEN")); // "JÜRGEN"
     EXPECT_EQ(subkeyNames(scratch()), (std::vector<std::string>{"J\xC3\xBCrgen", "MixedCase"}));
 }
 
 TEST_F(Conformance, OverlongAndMalformedPathsAreRefusedAndCreateNothing) {
     const std::string longest(255, 'k');
-    makeKey(scratch(), longest);
+    createKey(scratch(), longest);
     EXPECT_TRUE(keyExists(scratch(), longest));
     const std::string tooLong(256, 'k');
     EXPECT_EQ(createStatus(scratch(), "Parent\\" + tooLong), ERROR_INVALID_PARAMETER);
@@ -54,8 +54,8 @@ TEST_F(Conformance, OverlongAndMalformedPathsAreRefusedAndCreateNothing) {
 
 TEST_F(Conformance, DeletingATreeRemovesItsLastKeyWithEverythingBelowAndNothingBeside) {
     writeString(scratch(), "Tree\\Branch\\Leaf", "v", "x");
-    makeKey(scratch(), "TreeHouse");
-    makeKey(scratch(), "Tree_Sibling");
+    createKey(scratch(), "TreeHouse");
+    createKey(scratch(), "Tree_Sibling");
     EXPECT_EQ(deleteTree(scratch(), "tree\\branch"), ERROR_SUCCESS);
     EXPECT_TRUE(keyExists(scratch(), "Tree"));
     EXPECT_FALSE(keyExists(scratch(), "Tree\\Branch"));

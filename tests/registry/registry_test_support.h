@@ -56,7 +56,8 @@ inline LONG openStatus(HKEY parent, const char* path, REGSAM access = KEY_READ, 
     return status;
 }
 
-// Creates (or opens) parent\path with full access; no handle (and a test failure) when that fails.
+// Creates (or opens) parent\path with full access; no handle (and a test failure) when that fails. A
+// caller that only wants the key there lets the handle go at once.
 inline Key createKey(HKEY parent, const std::string& path) {
     Key key;
     EXPECT_EQ(createStatus(parent, path, KEY_ALL_ACCESS, key.put()), ERROR_SUCCESS) << "creating " << path;
@@ -68,10 +69,6 @@ inline Key openKey(HKEY parent, const char* path, REGSAM access = KEY_ALL_ACCESS
     Key key;
     EXPECT_EQ(openStatus(parent, path, access, key.put()), ERROR_SUCCESS) << "opening " << path;
     return key;
-}
-
-inline void makeKey(HKEY parent, const std::string& path) {
-    EXPECT_EQ(createStatus(parent, path), ERROR_SUCCESS) << "creating " << path;
 }
 
 inline bool keyExists(HKEY parent, const std::string& path) {

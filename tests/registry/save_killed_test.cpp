@@ -33,7 +33,7 @@ TEST(SaveKilled, AtAnyChangeLosesNoAccountAndCompletesWithTheNewList) {
     for (int k = 1, exitCode = 99; exitCode == 99; ++k) {
         SHDeleteKeyA(HKEY_CLASSES_ROOT, kList.c_str());
         for (const std::string& name : kOld)
-            makeKey(HKEY_CLASSES_ROOT, kList + "\\" + name);
+            createKey(HKEY_CLASSES_ROOT, kList + "\\" + name);
         SetEnvironmentVariableA("VEXOR_EXIT_AT", std::to_string(k).c_str());
         exitCode = std::system(("\"\"" + std::string(self) + "\" --gtest_filter=SaveKilled.*\"").c_str());
         SetEnvironmentVariableA("VEXOR_EXIT_AT", nullptr);

@@ -15,10 +15,6 @@ namespace {
 constexpr const char* kAccountsPath =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\DocFolderPaths";
 
-Key openAccounts(HKEY parent = HKEY_LOCAL_MACHINE, const char* path = kAccountsPath) {
-    return openKey(parent, path);
-}
-
 } // namespace
 
 TEST_F(StoreTest, AccountsKeyListsTheSourcesAccountsAsStringValuesReadAnewEachTime) {
@@ -26,7 +22,7 @@ TEST_F(StoreTest, AccountsKeyListsTheSourcesAccountsAsStringValuesReadAnewEachTi
     std::vector<std::string> people{
         "alice", "", "ALICE", std::string(16384, 'x'), "Bob", std::string("nu\0l", 4)};
     setAccountSource([&people] { return people; });
-    const Key key = openAccounts();
+    const Key key = openKey(HKEY_LOCAL_MACHINE, kAccountsPath);
     EXPECT_EQ(valueNames(key), (std::vector<std::string>{"alice", "Bob"}));
     EXPECT_TRUE(subkeyNames(key).empty());
     DWORD type = 0;
@@ -42,16 +38,16 @@ TEST_F(StoreTest, AccountsKeyListsTheSourcesAccountsAsStringValuesReadAnewEachTi
 
 TEST_F(StoreTest, AccountsKeyRefusesEveryChangeAndIsFoundWhateverTheCaseAndTheWay) {
     setAccountSource([] { return std::vector<std::string>{"alice"}; });
-    const Key key = openAccounts();
+    const Key key = openKey(HKEY_LOCAL_MACHINE, kAccountsPath);
     expectCalls(key, {Call::Set, Call::DeleteValue, Call::Create}, ERROR_ACCESS_DENIED);
     EXPECT_EQ(Call::Open(key), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(deleteTree(HKEY_LOCAL_MACHINE, kAccountsPath), ERROR_ACCESS_DENIED);
     EXPECT_EQ(valueNames(key), std::vector<std::string>{"alice"});
     EXPECT_FALSE(std::filesystem::exists(path())) << "a refused change writes nothing";
 
-    openAccounts(HKEY_LOCAL_MACHINE, "software\\MICROSOFT\\windows\\currentversion\\explorer\\docfolderpaths");
+    openKey(HKEY_LOCAL_MACHINE, "software\\MICROSOFT\\windows\\currentversion\\explorer\\docfolderpaths");
     const Key software = createKey(HKEY_LOCAL_MACHINE, "Software\\Microsoft");
-    EXPECT_EQ(valueNames(openAccounts(software, "Windows\\CurrentVersion\\Explorer\\DocFolderPaths")),
+    EXPECT_EQ(valueNames(openKey(software, "Windows\\CurrentVersion\\Explorer\\DocFolderPaths")),
               std::vector<std::string>{"alice"});
     EXPECT_EQ(valueNames(createKey(HKEY_LOCAL_MACHINE, kAccountsPath)), std::vector<std::string>{"alice"});
     EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, kAccountsPath)) << "only below HKEY_LOCAL_MACHINE";

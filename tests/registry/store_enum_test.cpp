@@ -2,7 +2,7 @@
 #include "tests/registry/store_fixture.h"
 
 TEST_F(StoreTest, BuffersThatAreTooSmallAreLeftAloneAndTheSizesTold) {
-    makeKey(HKEY_CLASSES_ROOT, "LongerName");
+    createKey(HKEY_CLASSES_ROOT, "LongerName");
     ASSERT_EQ(setString(HKEY_CLASSES_ROOT, "LongerName", "data"), ERROR_SUCCESS);
     char name[8] = {'#', '#', '#', '#', '#', '#', '#', '#'};
     const std::string untouched(8, '#');
@@ -32,7 +32,7 @@ TEST_F(StoreTest, BuffersThatAreTooSmallAreLeftAloneAndTheSizesTold) {
 }
 
 TEST_F(StoreTest, SubkeysHaveNoClassAndALastWriteTimeAndReservedArgumentsMustBeNull) {
-    makeKey(HKEY_CLASSES_ROOT, "Key");
+    createKey(HKEY_CLASSES_ROOT, "Key");
     char name[8];
     DWORD size = sizeof name;
     char keyClass[8] = "xxxxxxx";

@@ -15,18 +15,14 @@ namespace {
 const char* const kChangeStoredValue = "UPDATE vals SET data = X'6E657700'";
 const char* const kChangeStoredValueBack = "UPDATE vals SET data = X'6B65707400'";
 
-// The last-write time RegEnumKeyExA tells for HKCR\name; 0 when it is not there.
-std::uint64_t writtenTime(const std::string& name) {
-    for (DWORD index = 0;; ++index) {
-        char found[256];
-        DWORD size = sizeof found;
-        FILETIME written{};
-        if (RegEnumKeyExA(HKEY_CLASSES_ROOT, index, found, &size, nullptr, nullptr, nullptr, &written) !=
-            ERROR_SUCCESS)
-            return 0;
-        if (name == found)
-            return (std::uint64_t(written.dwHighDateTime) << 32) | written.dwLowDateTime;
-    }
+// The last-write time RegEnumKeyExA tells for the first key below HKCR.
+std::uint64_t firstKeyWritten() {
+    char name[256];
+    DWORD size = sizeof name;
+    FILETIME written{};
+    EXPECT_EQ(RegEnumKeyExA(HKEY_CLASSES_ROOT, 0, name, &size, nullptr, nullptr, nullptr, &written),
+              ERROR_SUCCESS);
+    return (std::uint64_t(written.dwHighDateTime) << 32) | written.dwLowDateTime;
 }
 
 // prefix and three digits, so that the names sort as the numbers do.
@@ -112,22 +108,22 @@ TEST_F(StoreTest, AValueReadInsideATransactionIsTheLatestOneWrittenAndTheOrderRe
 }
 
 // The time of a change inside a transaction must show inside it, reach the file when the transaction
-// commits, and vanish with a rollback.
+// commits, and vanish with a rollback. "Timed" is the only key below HKCR.
 TEST_F(StoreTest, LastWriteTimesOfATransactionShowInsideItAndReachTheFileOnlyOnCommit) {
-    makeKey(HKEY_CLASSES_ROOT, "Timed");
+    createKey(HKEY_CLASSES_ROOT, "Timed");
     runSql(path(), "UPDATE keys SET written = 1");
-    ASSERT_EQ(writtenTime("Timed"), 1u);
+    ASSERT_EQ(firstKeyWritten(), 1u);
     {
         Transaction transaction;
         writeString(HKEY_CLASSES_ROOT, "Timed", "v", "x");
     }
-    EXPECT_EQ(writtenTime("Timed"), 1u) << "rolled back";
+    EXPECT_EQ(firstKeyWritten(), 1u) << "rolled back";
     Transaction transaction;
     writeString(HKEY_CLASSES_ROOT, "Timed", "v", "x");
-    EXPECT_GT(writtenTime("Timed"), 1u);
+    EXPECT_GT(firstKeyWritten(), 1u);
     ASSERT_EQ(transaction.commit(), ERROR_SUCCESS);
     vexor::registry::closeStore();
-    EXPECT_GT(writtenTime("Timed"), 1u);
+    EXPECT_GT(firstKeyWritten(), 1u);
 }
 
 // An index counts from the first subkey as it is now: a key another program adds during an
@@ -135,7 +131,7 @@ TEST_F(StoreTest, LastWriteTimesOfATransactionShowInsideItAndReachTheFileOnlyOnC
 // shift what the next index gives.
 TEST_F(StoreTest, AnEnumerationGoingOnSeesKeysAnotherProgramAdded) {
     for (int number = 0; number < 20; ++number)
-        makeKey(HKEY_CLASSES_ROOT, numbered("B", number));
+        createKey(HKEY_CLASSES_ROOT, numbered("B", number));
     std::vector<std::string> names;
     std::string name;
     for (DWORD index = 0; index < 5; ++index) {
@@ -154,13 +150,13 @@ TEST_F(StoreTest, AnEnumerationGoingOnSeesKeysAnotherProgramAdded) {
 // Key ids are counted up from where a process's run starts; a forked child must not count on from
 // its parent's place, or the parent's next key would collide with the child's.
 TEST_F(StoreTest, AForkedChildAndItsParentCreateKeysOfTheirOwn) {
-    makeKey(HKEY_CLASSES_ROOT, "BeforeFork");
+    createKey(HKEY_CLASSES_ROOT, "BeforeFork");
     vexor::registry::closeStore();
     ChildProcess child([](const ChildProcess::Channel&) {
         return createStatus(HKEY_CLASSES_ROOT, "Child") == ERROR_SUCCESS ? 0 : 1;
     });
     ASSERT_EQ(child.join(), 0);
-    makeKey(HKEY_CLASSES_ROOT, "Parent");
+    createKey(HKEY_CLASSES_ROOT, "Parent");
     EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, "Child"));
     EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, "Parent"));
 }

@@ -4,7 +4,7 @@
 #include <random>
 
 TEST_F(StoreTest, EmptySubkeyDeletesTheHandlesOwnKeyButNoSubkeyOrARootIsNeverDeleted) {
-    makeKey(HKEY_CLASSES_ROOT, "Parent\\Own\\Below");
+    createKey(HKEY_CLASSES_ROOT, "Parent\\Own\\Below");
     const Key key = openKey(HKEY_CLASSES_ROOT, "Parent\\Own");
     EXPECT_EQ(deleteTree(key, nullptr), ERROR_INVALID_PARAMETER);
     EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, "Parent\\Own\\Below"));

@@ -8,10 +8,10 @@
 using vexor::registry::detail::foldName;
 using vexor::registry::detail::nameLength;
 
+// ASCII and two-byte letters ("Jürgen", "Käse"): the names the conformance and store tests
+// find in another case.
 TEST(NameFolding, UpperCasesAsciiAndUnicodeButBytesThatAreNotUtf8AsAsciiOnly) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Accounts_2", "ACCOUNTS_2"},
-        {"j\xC3\xBCrgen", "J\xC3\x9CRGEN"},       // ü -> Ü
         {"\xCF\x83\xCF\x82", "\xCE\xA3\xCE\xA3"}, // σς -> ΣΣ
         {"stra\xC3\x9F\x65", "STRA\xC3\x9F\x45"}, // ß has no one-letter capital
         {"\xF0\x90\x90\xA8", "\xF0\x90\x90\x80"}, // Deseret, beyond the BMP
@@ -24,9 +24,8 @@ TEST(NameFolding, UpperCasesAsciiAndUnicodeButBytesThatAreNotUtf8AsAsciiOnly) {
         EXPECT_EQ(foldName(name), folded) << name;
 }
 
+// Two-byte letters count once: the key name limit test below.
 TEST(NameLength, CountsCharactersAsWindowsDoes) {
-    EXPECT_EQ(nameLength("abc"), 3u);
-    EXPECT_EQ(nameLength("J\xC3\xBCrgen"), 6u);
     EXPECT_EQ(nameLength("\xF0\x9F\x98\x80"), 2u) << "outside the BMP: two UTF-16 units";
     EXPECT_EQ(nameLength("\xFC\xFC"), 2u) << "one per byte that is not UTF-8";
 }
@@ -35,7 +34,7 @@ TEST_F(StoreTest, KeyNameLimitCountsCharactersNotBytes) {
     std::string umlauts;
     for (int i = 0; i < 255; ++i)
         umlauts += "\xC3\xBC";
-    makeKey(HKEY_CLASSES_ROOT, umlauts); // 510 bytes, 255 characters
+    createKey(HKEY_CLASSES_ROOT, umlauts); // 510 bytes, 255 characters
     EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, umlauts));
     for (int attempt = 0; attempt < 2; ++attempt) // a refused path is refused every time it is used
         EXPECT_EQ(createStatus(HKEY_CLASSES_ROOT, umlauts + "\xC3\xBC"), ERROR_INVALID_PARAMETER);
@@ -52,19 +51,10 @@ TEST_F(StoreTest, EmptyPathComponentsAreRefusedAndCreateNothing) {
     EXPECT_FALSE(std::filesystem::exists(path()));
 }
 
-TEST_F(StoreTest, NamesThatAreNotUtf8WorkAndKeepTheirBytes) {
-    makeKey(HKEY_CLASSES_ROOT, "M\xFCller");
-    EXPECT_TRUE(keyExists(HKEY_CLASSES_ROOT, "m\xFCLLER"));
-    EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, "M\xDCLLER")) << "non-UTF-8 bytes compare exactly";
-    EXPECT_EQ(subkeyNames(HKEY_CLASSES_ROOT), std::vector<std::string>{"M\xFCller"});
-    ASSERT_EQ(setString(HKEY_CLASSES_ROOT, "\xFF\xFE", "x"), ERROR_SUCCESS);
-    EXPECT_EQ(valueNames(HKEY_CLASSES_ROOT), std::vector<std::string>{"\xFF\xFE"});
-}
-
 TEST_F(StoreTest, NonAsciiValueNamesIgnoreCaseAndKeyNamesSortAfterAscii) {
     ASSERT_EQ(setString(HKEY_CLASSES_ROOT, "K\xC3\xA4se", "x"), ERROR_SUCCESS);
     EXPECT_EQ(readBytes(HKEY_CLASSES_ROOT, "K\xC3\x84SE"), withNul("x"));
     for (const char* name : {"\xC3\x84rger", "Zebra", "apfel"})
-        makeKey(HKEY_CLASSES_ROOT, name);
+        createKey(HKEY_CLASSES_ROOT, name);
     EXPECT_EQ(subkeyNames(HKEY_CLASSES_ROOT), (std::vector<std::string>{"apfel", "Zebra", "\xC3\x84rger"}));
 }

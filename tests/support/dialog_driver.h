@@ -51,10 +51,13 @@ class DialogDriver {
     void enter();
     void escape();
     void space();
-    void alt(char16_t letter); // Alt+letter, for mnemonics
-    void type(std::string_view utf8);                    // into the focused control
-    void typeText(int id, std::string_view utf8);        // focus the control, then type at its cursor
-    void replaceText(int id, std::string_view utf8);     // focus, select all, delete, type
+    void alt(char16_t letter);                     // Alt+letter, for mnemonics
+    void type(std::string_view utf8);              // into the focused control
+    void typeText(int id, std::string_view utf8) { // focus the control, then type at its cursor
+        focusControl(id);
+        type(utf8);
+    }
+    void replaceText(int id, std::string_view utf8); // focus, select all, delete, type
 
     // Reading
     std::string caption() const;    // the dialog's title

@@ -136,11 +136,6 @@ void DialogDriver::focusControl(int id) {
         key(Qt::Key_End);
 }
 
-void DialogDriver::typeText(int id, std::string_view utf8) {
-    focusControl(id);
-    type(utf8);
-}
-
 void DialogDriver::replaceText(int id, std::string_view utf8) {
     focusControl(id);
     key(Qt::Key_A, Qt::ControlModifier);

@@ -196,11 +196,6 @@ void DialogDriver::focusControl(int id) {
     key(VK_END);
 }
 
-void DialogDriver::typeText(int id, std::string_view text) {
-    focusControl(id);
-    type(text);
-}
-
 void DialogDriver::replaceText(int id, std::string_view text) {
     focusControl(id);
     key('A', kControl);

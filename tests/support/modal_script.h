@@ -51,8 +51,6 @@ class ModalScript {
     // The actions run while the dialog is up; they must end it (OK, Cancel, Escape, ...).
     void expectDialog(int templateId, std::function<void(DialogDriver&)> actions);
 
-    bool allMet() const { return m_expected.empty(); }
-
   private:
     struct Expected {
         bool isDialog;

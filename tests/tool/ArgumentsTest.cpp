@@ -19,30 +19,22 @@ static std::string Refusal(const std::vector<std::string>& words) {
     return strError;
 }
 
-// What each switch sets is seen end to end (every operation with its switches); here: what those tests
-// don't spell, operation names in any case, switches with "-", and a file name starting with "-".
+// What each switch sets is seen end to end (every operation with its switches, "/?" alone and after an
+// operation, --version and --store); here: what those tests don't spell, operation names in any case,
+// switches with "-", help anywhere, and a file name starting with "-".
 TEST(RegToolArguments, ReadsOperationsAndSwitchesInAnySpelling) {
     const CRegArguments del = Parsed({"Delete", "HKLM\\A", "/VA", "-f"});
     EXPECT_EQ(del.eOperation, ERegOperation::Delete);
     EXPECT_TRUE(del.bAllValues && del.bForce);
     EXPECT_EQ(Parsed({"import", "-file.reg"}).strFile, "-file.reg");
+    EXPECT_TRUE(Parsed({"--help"}).bUsage);
+    EXPECT_TRUE(Parsed({"add", "HKXX", "-H"}).bUsage) << "help anywhere, whatever comes before it";
 }
 
 TEST(RegToolArguments, TakesTheWordAfterASwitchAsItStands) {
     EXPECT_EQ(Parsed({"add", "HKCR\\A", "/v", "/f", "/d", "-1"}).strValueName, "/f");
     EXPECT_EQ(Parsed({"add", "HKCR\\A", "/v", "x", "/d", "-1"}).strData, "-1");
     EXPECT_EQ(Parsed({"add", "HKCR\\A", "/v", "%s \\ \"", "/d", ""}).strValueName, "%s \\ \"");
-}
-
-TEST(RegToolArguments, RecognisesHelpAnywhere) {
-    EXPECT_TRUE(Parsed({"--help"}).bUsage);
-    EXPECT_EQ(Parsed({"/?"}).eOperation, ERegOperation::None);
-    const CRegArguments help = Parsed({"query", "/?"});
-    EXPECT_TRUE(help.bUsage);
-    EXPECT_EQ(help.eOperation, ERegOperation::Query);
-    EXPECT_TRUE(Parsed({"add", "HKXX", "-H"}).bUsage);
-    EXPECT_TRUE(Parsed({"--version"}).bVersion);
-    EXPECT_TRUE(Parsed({"--store"}).bStore);
 }
 
 TEST(RegToolArguments, RefusesWrongShapes) {

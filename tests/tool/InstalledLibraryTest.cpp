@@ -10,6 +10,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+// Any command, through sh -c, as the tool is run (builds and runs against the installed copy).
+static CToolResult Shell(const std::string& strCommand) {
+    return RunProcess({"sh", "-c", strCommand});
+}
+
 TEST_F(VexorRegTool, AnotherUserReadsTheMachineStoreThroughTheInstalledLibraryButCannotWriteIt) {
     if (geteuid() != 0)
         GTEST_SKIP() << "a root-owned machine store, read as another user, needs root";

@@ -19,21 +19,15 @@ static CRegFileValue Dword(const std::string& strName, DWORD dwValue) {
     return {strName, false, REG_DWORD, data, 0};
 }
 
-// Layouts as reg.exe prints them (with LF where reg.exe writes CRLF).
-TEST(RegToolQueryFormat, ListsValuesThenSubkeys) {
+// Layouts as reg.exe prints them (with LF where reg.exe writes CRLF): a key's values, then its subkeys;
+// a tree, every key below the top. A key with values only, or with subkeys only, a top with values, and
+// the unnamed value's name: query, query /s and /ve end to end.
+TEST(RegToolQueryFormat, ListsValuesThenSubkeysAndATreeBelowItsTop) {
     const CRegFileKey key{kKey, false, {Sz("Test1", "Hello, World"), Dword("Test2", 0x123)}, 0};
-    EXPECT_EQ(FormatQueryKey(key, {}),
-              "\n" + kKey + "\n    Test1    REG_SZ    Hello, World\n    Test2    REG_DWORD    0x123\n\n");
     EXPECT_EQ(FormatQueryKey(key, {"subkey"}), "\n" + kKey +
                                                    "\n    Test1    REG_SZ    Hello, World\n"
                                                    "    Test2    REG_DWORD    0x123\n\n" +
                                                    kKey + "\\subkey\n");
-    EXPECT_EQ(FormatQueryKey({kKey, false, {}, 0}, {"subkey1", "subkey2"}),
-              "\n" + kKey + "\\subkey1\n" + kKey + "\\subkey2\n");
-}
-
-// A top with values, and the unnamed value's name: query /s and /ve end to end.
-TEST(RegToolQueryFormat, ShowsATreeWithEveryKeyBelowTheTop) {
     const std::vector<CRegFileKey> keys = {{kKey, false, {}, 0},
                                            {kKey + "\\a", false, {}, 0},
                                            {kKey + "\\a\\b", false, {Dword("Test4", 0xabc)}, 0}};

@@ -55,6 +55,8 @@ TEST(RegFileParser, ReadsEveryEncodingAndLineEnd) {
     }
 }
 
+// A quoted @ is a name, a quoted semicolon no comment. Escapes in names and data, and text in hex data:
+// the tool's fixture file, imported end to end.
 TEST(RegFileParser, ReadsEachKindOfValue) {
     const CRegFileValue text = ValueFrom("\"a\"=\"x\"");
     EXPECT_EQ(text.dwType, DWORD(REG_SZ));
@@ -73,10 +75,6 @@ TEST(RegFileParser, ReadsEachKindOfValue) {
     EXPECT_TRUE(ValueFrom("\"a\"=-").bDelete);
     EXPECT_TRUE(ValueFrom("@=\"x\"").strName.empty());
     EXPECT_TRUE(ValueFrom("\"\"=\"x\"").strName.empty());
-}
-
-// Escapes in names and data, and text in hex data: the tool's fixture file, imported end to end.
-TEST(RegFileParser, AQuotedAtIsANameAndAQuotedSemicolonNoComment) {
     EXPECT_EQ(ValueFrom("\"@\"=\"\"").strName, "@");
     EXPECT_EQ(ValueFrom("\"a\"=\"; not a comment # either\"").data, "; not a comment # either\0"s);
 }
@@ -109,8 +107,7 @@ TEST(RegFileParser, ReadsKeyDeletionsAndRootSpellings) {
 }
 
 TEST(RegFileParser, RefusesFilesWithoutAKnownHeader) {
-    EXPECT_EQ(FailingLine("", "not a registry file"), 1);
-    EXPECT_EQ(FailingLine("REGEDIT\r\n"), 1);
+    EXPECT_EQ(FailingLine("REGEDIT\r\n", "not a registry file"), 1); // an empty file: end to end
     EXPECT_EQ(FailingLine("regedit4\r\n"), 1);
     EXPECT_EQ(FailingLine("\r\nREGEDIT4\r\n"), 1);
     EXPECT_EQ(FailingLine("\xFE\xFF" + "\0R"s, "big-endian"), 1);

@@ -24,7 +24,6 @@ TEST_F(VexorRegTool, UsageVersionStoreAndRefusalsReachTheUserAndCreateNothing) {
         {{"add", kKey, "/v", "D", "/t", "REG_DWORD", "/d", "4294967296"}, "REG_DWORD data"},
         {{"add", kKey, "/v", "two\nlines", "/d", "x"}, "The value name holds a line break"},
         {{"add", kKey + "\\a\rb"}, "The key name holds a line break"},
-        {{"query", kKey}, "unable to find"},
         {{"export", kKey, Path("out.reg")}, "unable to find"},
         {{"import", Path("absent.reg")}, "cannot open \"" + Path("absent.reg") + "\": " + missing},
         {{"import", m_strDir}, folder},

@@ -34,10 +34,6 @@ CToolResult VexorRegTool::Run(const std::vector<std::string>& args, const std::s
 }
 
 #ifndef _WIN32
-CToolResult VexorRegTool::Shell(const std::string& strCommand) const {
-    return RunProcess({"sh", "-c", strCommand});
-}
-
 // Typed ahead: the terminal keeps the line until the tool reads it.
 CToolResult VexorRegTool::OnTerminal(const std::vector<std::string>& args, const std::string& strTyped) const {
     const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);

@@ -27,8 +27,6 @@ class VexorRegTool : public ::testing::Test {
     // With a pseudo-terminal as stdin on which strTyped has already been typed, as a person answering a
     // question would.
     CToolResult OnTerminal(const std::vector<std::string>& args, const std::string& strTyped) const;
-    // Any command, through sh -c, in the same way (builds and runs against an installed copy).
-    CToolResult Shell(const std::string& strCommand) const;
 #endif
     // These also check the exit status and the message.
     CToolResult Ok(const std::vector<std::string>& args) const;

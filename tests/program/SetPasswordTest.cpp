@@ -1,5 +1,7 @@
 #include "tests/program/ProgramFixture.h"
 
+#include "store/TextResources.h"
+
 namespace {
 
 using vexor::test::DialogDriver;
@@ -76,6 +78,8 @@ TEST_F(SetPassword, WithoutASelectionNoRowChangesButTheListIsSaved) {
     EXPECT_EQ(ExportClsid(),
               ExportOf({AccountReg("50%s", 0, "Gast", "x"), AccountReg("Administrator", 1, "Administrator", "alt")},
                        kSettingsOnReg));
+    // A caption's text is looked up by id; an id the table lacks gives no text, never a stray one.
+    EXPECT_EQ(FormatText(4711, "x", __FILE__, __LINE__), "");
 }
 
 } // namespace

@@ -29,7 +29,8 @@ fi
 version=$(dpkg-query -W -f='${Version}' libbenchmark-dev 2>/dev/null || true)
 work=$(mktemp -d "${TMPDIR:-/tmp}/vexor-benchmark-src.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-chmod 755 "$work" # apt-get downloads as its own user
+# apt-get downloads as its own user, who must be able to write there.
+if [ "$(id -u)" -eq 0 ] && id _apt >/dev/null 2>&1; then chown _apt "$work"; else chmod 755 "$work"; fi
 (cd "$work" && apt-get source -qq "benchmark${version:+=$version}" >/dev/null)
 mkdir -p "$(dirname "$target")"
 rm -rf "$target"

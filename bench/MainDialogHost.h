@@ -6,6 +6,12 @@
 
 #include <functional>
 
+class CDialog;
+
 // Opens the main dialog (which loads the list from the store), runs work on its list while the dialog
 // is shown, and closes it as cancelling would. False when the dialog never came up.
 bool WithMainDialog(const std::function<void(CUserList&)>& work);
+
+// The backend's part: runs dlg modally, calls onShown for each modal window once it is up (with true
+// for dlg itself), and then cancels that window.
+void RunCancellingEachWindow(CDialog& dlg, const std::function<void(bool bIsDlg)>& onShown);

@@ -107,6 +107,24 @@ TEST_F(StoreTest, AValueReadInsideATransactionIsTheLatestOneWrittenAndTheOrderRe
     EXPECT_EQ(readBytes(key, "v"), withNul("back"));
 }
 
+// A key deleted and created again in one transaction starts with no values, however many it had: each
+// value it gets then is found by its name where it now stands, not where the old one stood.
+TEST_F(StoreTest, AKeyCreatedAgainInATransactionFindsItsNewValuesByName) {
+    Transaction transaction;
+    for (const char* data : {"old", "new"}) {
+        const bool again = data == std::string("new");
+        if (again) {
+            ASSERT_EQ(deleteTree(HKEY_CLASSES_ROOT, "Many"), ERROR_SUCCESS);
+        }
+        const Key key = createKey(HKEY_CLASSES_ROOT, "Many");
+        for (int i = 0; i < 17; ++i) // more than a key holds before its values get an index
+            ASSERT_EQ(setString(key, numbered("w", again ? 16 - i : i).c_str(), numbered(data, again ? 16 - i : i)),
+                      ERROR_SUCCESS);
+        for (int number = 0; number < 17; ++number)
+            EXPECT_EQ(readBytes(key, numbered("w", number).c_str()), withNul(numbered(data, number))) << number;
+    }
+}
+
 // The time of a change inside a transaction must show inside it, reach the file when the transaction
 // commits, and vanish with a rollback. "Timed" is the only key below HKCR.
 TEST_F(StoreTest, LastWriteTimesOfATransactionShowInsideItAndReachTheFileOnlyOnCommit) {

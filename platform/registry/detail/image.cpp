@@ -241,6 +241,7 @@ Node& Image::createChild(Node& parent, const Name& name) {
         const std::size_t room = node.key.values.capacity();
         node.key = {place->second, parent.key.id, name.text, name.folded, false, fileTimeNow(), {}};
         node.key.values.reserve(std::max<std::size_t>(room, 4));
+        m_valueIndex.erase(place->second); // the old values' places are not the new ones'
         node.gone = false;
         return node;
     }

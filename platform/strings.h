@@ -1,18 +1,21 @@
 // Loading an entry of the program's string table. On Windows the .rc's STRINGTABLE, read with
-// LoadStringW and handed on as UTF-8 (store/TextResources.cpp); elsewhere LoadStringA over the table
-// the program hands over at start-up. Both are built from one list of entries, so the two platforms
-// can't disagree on a text.
+// LoadStringW and handed on as UTF-8; elsewhere LoadStringA over the table the program hands over at
+// start-up. Both are built from one list of entries, so the two platforms can't disagree on a text.
 #pragma once
 
 #include "platform/win32/types.h"
 
 #include <span>
+#include <string>
 
 namespace vexor::strings {
 struct Entry {
     UINT id;
     const char* text; // UTF-8
 };
+
+// Entry id, whole, as UTF-8; "" when the table has no such entry.
+std::string load(UINT id);
 } // namespace vexor::strings
 
 #ifndef _WIN32

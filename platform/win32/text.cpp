@@ -82,4 +82,16 @@ std::string typedText(std::wstring_view text) {
     return narrow(roundTrip(text));
 }
 
+// FormatMessageW: the A form would give the ANSI code page, and German messages carry umlauts.
+std::string systemMessage(unsigned long error) {
+    wchar_t* text = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+    std::string message = text ? narrow(text) : "error " + std::to_string(error);
+    LocalFree(text);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
+        message.pop_back();
+    return message;
+}
+
 } // namespace vexor::win32

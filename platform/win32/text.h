@@ -44,4 +44,8 @@ std::optional<std::wstring> throughCodePage(std::string_view text);
 // has no byte for come out as its default character; representable() tells beforehand.
 std::string typedText(std::wstring_view text);
 
+// The system's sentence for an error code, as UTF-8, without its closing line break; "error N" when
+// the system has none.
+std::string systemMessage(unsigned long error);
+
 } // namespace vexor::win32

@@ -2,27 +2,16 @@
 // calls; the registry is no file there, so export has no store to keep clear of.
 #include "tools/reg/FileIo.h"
 
+#include "platform/win32/text.h"
 #include "platform/win32/types.h"
 
 #include <string>
 
 namespace {
 
-std::wstring Wide(const std::string& strText) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, strText.data(), static_cast<int>(strText.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, strText.data(), static_cast<int>(strText.size()), wide.data(), length);
-    return wide;
-}
-
 std::string Reason(const std::string& strPath, const char* pszWhat, DWORD error) {
-    char* pszText = nullptr;
-    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, error, 0, reinterpret_cast<LPSTR>(&pszText), 0, nullptr);
-    std::string strReason = pszText ? pszText : "error " + std::to_string(error);
-    LocalFree(pszText);
-    while (!strReason.empty() && (strReason.back() == '\n' || strReason.back() == '\r' || strReason.back() == ' ' ||
-                                  strReason.back() == '.'))
+    std::string strReason = vexor::win32::systemMessage(error);
+    if (!strReason.empty() && strReason.back() == '.')
         strReason.pop_back();
     return std::string("cannot ") + pszWhat + " \"" + strPath + "\": " + strReason + ".";
 }
@@ -30,7 +19,7 @@ std::string Reason(const std::string& strPath, const char* pszWhat, DWORD error)
 } // namespace
 
 bool ReadRegFile(const std::string& strPath, std::string& bytes, std::string& strError) {
-    const HANDLE hFile = CreateFileW(Wide(strPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    const HANDLE hFile = CreateFileW(vexor::win32::widen(strPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE) {
         strError = Reason(strPath, "open", GetLastError());
@@ -57,7 +46,7 @@ bool ReadRegFile(const std::string& strPath, std::string& bytes, std::string& st
 }
 
 bool CheckExportTarget(const std::string& strPath, const std::string&, bool& bTaken, std::string& strError) {
-    const DWORD dwAttributes = GetFileAttributesW(Wide(strPath).c_str());
+    const DWORD dwAttributes = GetFileAttributesW(vexor::win32::widen(strPath).c_str());
     bTaken = dwAttributes != INVALID_FILE_ATTRIBUTES;
     // A link (reparse point) is replaced like a file; a folder, or a link to one, is refused.
     if (bTaken && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
@@ -69,7 +58,7 @@ bool CheckExportTarget(const std::string& strPath, const std::string&, bool& bTa
 
 // MoveFileEx replaces a link at the path with the new file rather than writing through it.
 bool ReplaceFile(const std::string& strPath, const std::string& bytes, std::string& strError) {
-    const std::wstring wstrPath = Wide(strPath);
+    const std::wstring wstrPath = vexor::win32::widen(strPath);
     const std::wstring wstrTemporary =
         wstrPath + L".vexor-reg-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount());
     const HANDLE hFile = CreateFileW(wstrTemporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,

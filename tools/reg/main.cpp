@@ -79,17 +79,15 @@ int RunReporting(const std::vector<std::string>& words) {
 } // namespace
 
 #ifdef _WIN32
+#include "platform/win32/text.h"
+
 // Windows hands main() its arguments in the ANSI code page; the UTF-16 ones of wmain() become the
 // tool's UTF-8, which its output stays in too.
 int wmain(int argc, wchar_t** argv) {
     SetConsoleOutputCP(CP_UTF8);
     std::vector<std::string> words;
-    for (int i = 1; i < argc; ++i) {
-        const int length = WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string word(static_cast<std::size_t>(length > 0 ? length - 1 : 0), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, word.data(), length, nullptr, nullptr);
-        words.push_back(word);
-    }
+    for (int i = 1; i < argc; ++i)
+        words.push_back(vexor::win32::narrow(argv[i]));
     return RunReporting(words);
 }
 #else

@@ -16,17 +16,6 @@ constexpr const char* kHive = "HKEY_CLASSES_ROOT";
 
 std::string g_lastError;
 
-std::string describe(LONG status) {
-    char* text = nullptr;
-    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<LPSTR>(&text), 0, nullptr);
-    std::string message = text ? text : "error " + std::to_string(status);
-    LocalFree(text);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
-        message.pop_back();
-    return message;
-}
-
 } // namespace
 
 std::string storePath() {
@@ -43,7 +32,7 @@ LONG checkStore() {
         g_lastError.clear();
         return ERROR_SUCCESS;
     }
-    g_lastError = std::string("The registry key ") + kHive + "\\CLSID can't be read: " + describe(status);
+    g_lastError = std::string("The registry key ") + kHive + "\\CLSID can't be read: " + vexor::win32::systemMessage(static_cast<unsigned long>(status));
     return status;
 }
 

@@ -1,5 +1,7 @@
 #include "tests/program/ProgramFixture.h"
 
+#include "tests/common/RunsOnWine.h"
+
 #include "app/AccessManagerApp.h"
 #include "resources/resources.h"
 #include "store/RegistryAccess.h"
@@ -76,11 +78,7 @@ std::string AccountReg(const std::string& strName, int nEnableLogin, const std::
     const std::string password = "\"Password\"=\"" + strPassword + "\"\n", offset = "\"Offset\"=\"" + strOffset + "\"\n";
     return "[HKEY_CLASSES_ROOT\\CLSID\\{4F1A6B2E-93C7-4E58-A0D4-7B2C5E9F1163}\\" + strName + "]\n" +
            "\"Enable Login\"=dword:0000000" + std::to_string(nEnableLogin) + "\n\"Group\"=\"" + strGroup + "\"\n" +
-#ifdef _WIN32
-           offset + password;
-#else
-           password + offset;
-#endif
+           (runsOnWine() ? offset + password : password + offset);
 }
 
 std::string ExportOf(const std::vector<std::string>& accounts, const std::string& settings) {

@@ -30,7 +30,8 @@ TEST(SaveKilled, AtAnyChangeLosesNoAccountAndCompletesWithTheNewList) {
     }
     char self[MAX_PATH];
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    for (int k = 1, exitCode = 99; exitCode == 99; ++k) {
+    int k = 1;
+    for (int exitCode = 99; exitCode == 99; ++k) {
         SHDeleteKeyA(HKEY_CLASSES_ROOT, kList.c_str());
         for (const std::string& name : kOld)
             createKey(HKEY_CLASSES_ROOT, kList + "\\" + name);
@@ -44,5 +45,7 @@ TEST(SaveKilled, AtAnyChangeLosesNoAccountAndCompletesWithTheNewList) {
         for (const std::string& name : names)
             EXPECT_TRUE(listed(kOld, name) || listed(kNew, name)) << name << " at change " << k;
     }
+    // Each new account is at least one change, so the save was ended at least that often.
+    EXPECT_GT(k, static_cast<int>(kNew.size()) + 1) << "the save was never ended part-way";
     SHDeleteKeyA(HKEY_CLASSES_ROOT, kList.c_str());
 }

@@ -2,8 +2,8 @@
 // Keys go to the control that has the focus, as typed keys do. One interface, two implementations:
 // Qt's events on the Linux build, Windows messages through the dialog manager on Windows.
 //
-// Text is the program's: UTF-8 on Linux, the ANSI code page on Windows (the test's literals are
-// compiled into it as the program's are).
+// Text is the program's, UTF-8 on both platforms; on Windows the driver converts it to and from the
+// controls' UTF-16.
 #pragma once
 
 #include "platform/win32/types.h"

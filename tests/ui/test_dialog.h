@@ -5,6 +5,7 @@
 #include "platform/ui/afx.h"
 #include "platform/ui/resources.h"
 #include "resources/resources.h"
+#include "tests/common/RunsOnWine.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/modal_script.h"
 
@@ -140,16 +141,6 @@ class TestDialog : public CDialog {
         return codes;
     }
 };
-
-// Wine, where the system's dialog manager is Wine's rather than Windows' own.
-inline bool runsOnWine() {
-#ifdef _WIN32
-    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version");
-#else
-    return false;
-#endif
-}
 
 // Every test of the layer lays its dialogs out from the test templates and answers them by script.
 class LayerTest : public ::testing::Test {

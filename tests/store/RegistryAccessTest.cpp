@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 const char* const kKey = "CLSID\\{00000000-1111-2222-3333-444444444444}\\Account";
@@ -21,6 +23,26 @@ TEST_F(RegistryAccess, TextIsStoredWithItsNulAndReadBack) {
         EXPECT_EQ(readBytes(openKey(HKEY_CLASSES_ROOT, kKey, KEY_READ), "Password", &type), withNul(text));
         EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
         EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, kKey, "Password", __FILE__, __LINE__), text);
+    }
+}
+
+// What the reads make of bytes another program stored: text only from REG_SZ, ending at the first NUL or
+// at the end of the data; numbers only from REG_DWORD or REG_BINARY of at most four bytes, zero-extended,
+// and never read past them. (On Linux the fuzz inputs check these as properties too.)
+TEST_F(RegistryAccess, ReadsTakeOnlyTheirOwnTypesAndNeverReadPastTheData) {
+    const std::tuple<DWORD, std::string, const char*, DWORD> cases[] = {
+        {REG_SZ, {"1\0", 2}, "1", 0},          {REG_SZ, "abc", "abc", 0},
+        {REG_SZ, {"a\0b\0", 4}, "a", 0},      {REG_SZ, "", "", 0},
+        {REG_EXPAND_SZ, {"a\0", 2}, "", 0},    {REG_MULTI_SZ, {"a\0\0", 3}, "", 0},
+        {REG_DWORD, {"\1\0\0\0", 4}, "", 1}, {REG_DWORD, {"\1\0\0\0\0\0\0\0", 8}, "", 0},
+        {REG_BINARY, {"\1\2\0\0", 4}, "", 0x0201}, {REG_BINARY, "\7", "", 7},
+        {REG_BINARY, "", "", 0},                {REG_BINARY, {"\1\0\0\0\11", 5}, "", 0},
+    };
+    for (const auto& [type, data, text, number] : cases) {
+        ASSERT_EQ(setBytes(createKey(HKEY_CLASSES_ROOT, kKey), "value", type, data), ERROR_SUCCESS);
+        SCOPED_TRACE(::testing::Message() << "type " << type << ", " << data.size() << " bytes");
+        EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, kKey, "value", __FILE__, __LINE__), text);
+        EXPECT_EQ(ReadRegDword(HKEY_CLASSES_ROOT, kKey, "value", __FILE__, __LINE__), number);
     }
 }
 

@@ -35,8 +35,8 @@ struct KeyState {
     std::vector<ValueState> values; // in creation order
 };
 
-// One key whose state differs. `path` names it from its root key down (the root's own name first),
-// for backends that address keys by path.
+// One key whose state differs. `path` names it from its root key down (the root's own name first);
+// its length orders the changes, parents before children.
 struct KeyChange {
     enum class Kind { Create, Update, Delete };
     Kind kind = Kind::Update;

@@ -3,7 +3,7 @@
 // shape of the classic Windows application framework. This header is backend-neutral. The parts every
 // backend shares (message-map dispatch, CDialog's defaults, CWinApp, DDX_Control, the dialog manager's
 // rules in dialog_controls.h) are the core beside it; ui/qt/ implements the rest with Qt Widgets, and
-// ui/win32/ will with Win32 dialogs.
+// ui/win32/ with the system's own dialogs.
 #pragma once
 
 #include "platform/win32/types.h"

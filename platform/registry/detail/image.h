@@ -92,8 +92,8 @@ class Image {
         std::string folded;
         std::int64_t id = 0;
     } m_lastChild;
+    std::uint64_t m_shape = 0; // counts every key added or removed
     // Where the last childAt() stood, valid while no key was added or removed.
-    std::uint64_t m_shape = 0;
     struct {
         std::int64_t parent = 0;
         std::uint64_t shape = 0;

@@ -30,10 +30,10 @@ std::string sharedLogUri(const std::string& target);
 
 bool userMayWrite(const std::string& path);
 
-// Creates the folder and a complete, empty store at `path`, both the user's alone (0700, 0600): it is built under a temporary
-// name and linked into place, so no other process ever sees half a store, and a store that another
-// process created first is kept. `reason` says why when it fails.
-// The machine-wide store is the exception: every user's IDE reads it, so it is made readable by all.
+// Creates the folder and a complete, empty store at `path`: it is built under a temporary name and
+// linked into place, so no other process ever sees half a store, and a store that another process
+// created first is kept. `reason` says why when it fails. Both are the user's alone (0700, 0600),
+// except the machine-wide store: every user's IDE reads it, so it is made readable by all (0644).
 LONG createStoreFile(const std::string& path, std::string& reason);
 
 } // namespace vexor::registry::detail

@@ -1,6 +1,6 @@
-// What the Win32 backend adds to the application: its icons, painting for a WM_PAINT handler, and
-// the process entry (common controls 6, then the application object's start-up; there is no main
-// message loop: InitInstance runs the dialogs, each in the dialog manager's modal loop).
+// What the Win32 backend adds to the application: its icons and painting for a WM_PAINT handler. (The
+// process entry is main.cpp; there is no main message loop: InitInstance runs the dialogs, each in
+// the dialog manager's modal loop.)
 #include "platform/ui/afx.h"
 
 #include "platform/ui/win32/icons.h"
